@@ -1,0 +1,109 @@
+// tessarine-cli: the label document without a window, for scripts and tests.
+#include "documentjson.h"
+#include "samplelabel.h"
+
+#include "document/designdocument.h"
+#include "document/labelfile.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+using namespace tessarine;
+
+namespace {
+
+int Fail(const QString& message)
+{
+    QTextStream(stderr) << message << Qt::endl;
+    return 1;
+}
+
+int Usage()
+{
+    return Fail(QStringLiteral("usage: tessarine-cli info FILE.KWZ\n"
+                               "       tessarine-cli resave IN.KWZ OUT.KWZ\n"
+                               "       tessarine-cli sample OUT.KWZ"));
+}
+
+struct LoadedLabel
+{
+    TDesignDocument document;
+    TLabelLayout layout;
+    TSourceDataBase source;
+};
+
+// Loads path, reporting failures with the designer's own messages; an empty string on success.
+QString Load(const QString& path, LoadedLabel& label)
+{
+    try {
+        if (!QFileInfo::exists(path) || !IsLabelFile(path))
+            return QFileInfo::exists(path) ? path + QStringLiteral("文件头破坏.") : QStringLiteral("错误!找不到打开文件!");
+        if (!LoadLabelFile(label.document, path, label.layout, label.source))
+            return QStringLiteral("File Error!");
+    } catch (const TFileError&) {
+        return QStringLiteral("错误!找不到打开文件!");
+    }
+    return {};
+}
+
+int Info(const QStringList& args)
+{
+    if (args.size() != 1)
+        return Usage();
+    LoadedLabel label;
+    if (const QString error = Load(args[0], label); !error.isEmpty())
+        return Fail(error);
+    const QJsonObject json = DocumentToJson(label.document, label.layout, label.source);
+    std::fputs(QJsonDocument(json).toJson(QJsonDocument::Indented).constData(), stdout);
+    return 0;
+}
+
+int Resave(const QStringList& args)
+{
+    if (args.size() != 2)
+        return Usage();
+    LoadedLabel label;
+    if (const QString error = Load(args[0], label); !error.isEmpty())
+        return Fail(error);
+    if (!SaveLabelFile(label.document, args[1], label.layout, label.source))
+        return Fail(QStringLiteral("保存失败!"));
+    return 0;
+}
+
+int Sample(const QStringList& args)
+{
+    if (args.size() != 1)
+        return Usage();
+    LoadedLabel label;
+    BuildSampleLabel(label.document, label.layout, label.source);
+    if (!SaveLabelFile(label.document, args[0], label.layout, label.source))
+        return Fail(QStringLiteral("保存失败!"));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return Usage();
+    const QString verb = args.takeFirst();
+    const std::map<QString, std::function<int(const QStringList&)>> verbs = {
+        {QStringLiteral("info"), Info},
+        {QStringLiteral("resave"), Resave},
+        {QStringLiteral("sample"), Sample},
+    };
+    const auto it = verbs.find(verb);
+    return it == verbs.end() ? Usage() : it->second(args);
+}

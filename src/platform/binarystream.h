@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace tessarine {
+
+// Raised when a read runs past the end of the data or a count is impossible.
+class TReadError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Little-endian reader over bytes held in memory. Every length and count is checked against
+// the bytes that remain before anything is allocated, so damaged input fails cleanly.
+class TLittleEndianReader
+{
+public:
+    explicit TLittleEndianReader(const QByteArray& data, qsizetype start = 0);
+
+    qsizetype Position() const { return m_pos; }
+    qsizetype Remaining() const { return m_data.size() - m_pos; }
+    bool AtEnd() const { return Remaining() <= 0; }
+
+    uint8_t U8();
+    int16_t I16();
+    int32_t I32();
+    int64_t I64();
+    double F64();
+    // A one-byte value widened to four bytes: the low byte counts.
+    uint8_t B32() { return uint8_t(uint32_t(I32()) & 0xFF); }
+    QByteArray Bytes(qsizetype count);
+    void Skip(qsizetype count);
+
+    // i32 byte count then GBK bytes; str8: one byte count then GBK bytes.
+    QString Str();
+    QString Str8();
+
+    // Fails unless count items of itemSize bytes can still follow.
+    void RequireItems(int64_t count, qsizetype itemSize) const;
+
+private:
+    const char* Take(qsizetype count);
+
+    QByteArray m_data;
+    qsizetype m_pos;
+};
+
+// Little-endian writer that appends to a byte array.
+class TLittleEndianWriter
+{
+public:
+    explicit TLittleEndianWriter(QByteArray& target) : m_out(target) {}
+
+    void U8(uint8_t v) { m_out.append(char(v)); }
+    void I16(int16_t v);
+    void I32(int32_t v);
+    void I64(int64_t v);
+    void F64(double v);
+    void B32(uint8_t v) { I32(int32_t(v)); }
+    void Bytes(const QByteArray& bytes) { m_out.append(bytes); }
+    void Str(const QString& text);
+    // Longer texts are cut at 255 bytes, never in the middle of a double-byte character.
+    void Str8(const QString& text);
+
+private:
+    QByteArray& m_out;
+};
+
+} // namespace tessarine
