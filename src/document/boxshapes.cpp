@@ -56,7 +56,7 @@ void TKWZRectangle::ResizeChangeValue(QPoint from, QPoint to)
 
 void TKWZRectangle::GetInfo(TObjectInfo& info)
 {
-    const TCanvas style = StyleOnCanvas();
+    const TCanvasStyle style = StyleOnCanvas();
     info.Kind = kindBox;
     info.BrushStyle = style.Brush.Style;
     info.PenStyle = style.Pen.Style;

@@ -150,7 +150,7 @@ private:
     {
         if (bytes.isEmpty())
             return {};
-        if (bytes.size() > 64)
+        if (bytes.size() > 32)
             return gbk::Decode(bytes);
         auto it = m_pool.constFind(bytes);
         if (it != m_pool.constEnd())
@@ -168,7 +168,7 @@ void ReadInfo(TLittleEndianReader& in, TStringPool& strings, TObjectInfo& info)
     info.Kind = in.B32();
     info.Locked = in.U8() != 0;
     info.NoPrint = in.U8() != 0;
-    w.Text = strings.Str(in);
+    w.Text = in.Str(); // texts are mostly unique: not worth pooling
     w.DC = in.I32();
     w.X = in.I32();
     w.Y = in.I32();
@@ -211,7 +211,7 @@ void ReadInfo(TLittleEndianReader& in, TStringPool& strings, TObjectInfo& info)
     b.BarHeight = in.I32(); // the second copy counts
     b.TextGap = in.I32();
     b.Symbology = in.B32();
-    b.Data = strings.Str(in);
+    b.Data = in.Str();
     b.ShowText = in.U8() != 0;
     for (double& v : info.Position)
         v = in.F64();
@@ -372,8 +372,7 @@ void WriteLabelStream(TDesignDocument& document, QIODevice& device, const TLabel
 bool ReadLabelStream(TDesignDocument& document, QIODevice& device, TLabelLayout& layout, TSourceDataBase& source)
 {
     const qint64 start = device.pos();
-    const QByteArray bytes = device.readAll();
-    TLittleEndianReader in(bytes);
+    TLittleEndianReader in(device);
     document.Shapes.clear();
     document.Selection.clear();
     document.NewShape.reset();

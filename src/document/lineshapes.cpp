@@ -82,7 +82,7 @@ void TMyLine::ResizeChangeValue(QPoint from, QPoint to)
 
 void TKWZLine::GetInfo(TObjectInfo& info)
 {
-    const TCanvas style = StyleOnCanvas();
+    const TCanvasStyle style = StyleOnCanvas();
     info.Kind = kindLine;
     info.BrushStyle = style.Brush.Style;
     info.PenStyle = style.Pen.Style;

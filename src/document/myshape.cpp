@@ -167,15 +167,15 @@ bool TMyShape::InRect(const QRect& r, QPoint p)
     return p.x() >= r.left() && p.x() < r.left() + r.width() && p.y() >= r.top() && p.y() < r.top() + r.height();
 }
 
-TCanvas TMyShape::StyleOnCanvas()
+TMyShape::TCanvasStyle TMyShape::StyleOnCanvas()
 {
     if (Canvas)
-        return *Canvas;
+        return {Canvas->Pen, Canvas->Brush};
     TCanvas scratch;
     Canvas = &scratch;
     ApplyStyle(false);
     Canvas = nullptr;
-    return scratch;
+    return {scratch.Pen, scratch.Brush};
 }
 
 bool TMyShape::OnHandle(QPoint h, QPoint p, int32_t halfSize) const

@@ -80,9 +80,14 @@ public:
     TObjectInfo Info;
 
 protected:
+    struct TCanvasStyle
+    {
+        TPen Pen;
+        TBrush Brush;
+    };
     // The pen and brush the canvas holds after the last ApplyStyle, or what this object's
     // ApplyStyle would give when it has no canvas yet.
-    TCanvas StyleOnCanvas();
+    TCanvasStyle StyleOnCanvas();
     // A handle test: the square h +- HandleSize.
     bool OnHandle(QPoint h, QPoint p, int32_t halfSize) const;
 

@@ -4,21 +4,60 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace tessarine {
 
-TLittleEndianReader::TLittleEndianReader(const QByteArray& data, qsizetype start) : m_data(data), m_pos(start)
+namespace {
+constexpr qsizetype kWindowBytes = 64 * 1024;
+}
+
+TLittleEndianReader::TLittleEndianReader(const QByteArray& data, qsizetype start) : m_window(data)
 {
-    if (m_pos < 0 || m_pos > m_data.size())
+    if (start < 0 || start > data.size())
         throw TReadError("start position outside the data");
+    m_window.remove(0, start);
+    m_total = m_window.size();
+}
+
+TLittleEndianReader::TLittleEndianReader(QIODevice& device)
+{
+    if (device.isSequential()) {
+        m_window = device.readAll();
+        m_total = m_window.size();
+        return;
+    }
+    m_device = &device;
+    m_total = std::max<qint64>(0, device.size() - device.pos());
+}
+
+void TLittleEndianReader::Refill(qsizetype needed)
+{
+    m_windowStart += m_pos;
+    m_window.remove(0, m_pos);
+    m_pos = 0;
+    const qint64 wanted = std::min<qint64>(std::max(needed, kWindowBytes), m_total - m_windowStart);
+    const qsizetype have = m_window.size();
+    if (wanted > have) {
+        m_window.resize(wanted);
+        const qint64 got = m_device->read(m_window.data() + have, wanted - have);
+        m_window.resize(have + std::max<qint64>(0, got));
+    }
+    if (m_window.size() < needed)
+        throw TReadError("unexpected end of data");
 }
 
 const char* TLittleEndianReader::Take(qsizetype count)
 {
     if (count < 0 || count > Remaining())
         throw TReadError("unexpected end of data");
-    const char* p = m_data.constData() + m_pos;
+    if (m_pos + count > m_window.size()) {
+        if (!m_device)
+            throw TReadError("unexpected end of data");
+        Refill(count);
+    }
+    const char* p = m_window.constData() + m_pos;
     m_pos += count;
     return p;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <cstdint>
@@ -15,15 +16,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Little-endian reader over bytes held in memory. Every length and count is checked against
-// the bytes that remain before anything is allocated, so damaged input fails cleanly.
+// Little-endian reader over bytes in memory or over a device. Every length and count is
+// checked against the bytes that remain before anything is allocated, so damaged input fails
+// cleanly. A random-access device is read through a small window, so a large file is never
+// held in memory whole.
 class TLittleEndianReader
 {
 public:
     explicit TLittleEndianReader(const QByteArray& data, qsizetype start = 0);
+    // Reads from the device's current position to its end.
+    explicit TLittleEndianReader(QIODevice& device);
 
-    qsizetype Position() const { return m_pos; }
-    qsizetype Remaining() const { return m_data.size() - m_pos; }
+    // Bytes consumed since the start.
+    qint64 Position() const { return m_windowStart + m_pos; }
+    qint64 Remaining() const { return m_total - Position(); }
     bool AtEnd() const { return Remaining() <= 0; }
 
     uint8_t U8();
@@ -45,9 +51,13 @@ public:
 
 private:
     const char* Take(qsizetype count);
+    void Refill(qsizetype needed);
 
-    QByteArray m_data;
-    qsizetype m_pos;
+    QByteArray m_window;       // the bytes at hand
+    qsizetype m_pos = 0;       // position inside the window
+    qint64 m_windowStart = 0;  // bytes consumed before the window
+    qint64 m_total = 0;        // bytes from the start to the end
+    QIODevice* m_device = nullptr;
 };
 
 // Little-endian writer that appends to a byte array.

@@ -5,9 +5,38 @@
 
 namespace tessarine::gbk {
 
+namespace {
+
+bool IsAscii(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+bool IsAscii(const QByteArray& bytes)
+{
+    for (char c : bytes)
+        if (uchar(c) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
+// Most strings of a document are empty or plain ASCII, which GBK keeps byte for byte; only
+// the others go through the converter, which is costly to open, so each thread keeps one.
+// Stateless, so a lead byte cut off at the end counts as an error instead of waiting.
+
 QByteArray Encode(const QString& text, bool* ok)
 {
-    QStringEncoder encoder("GBK");
+    if (ok)
+        *ok = true;
+    if (IsAscii(text))
+        return text.toLatin1();
+    thread_local QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
+    encoder.resetState();
     QByteArray bytes = encoder.encode(text);
     if (ok)
         *ok = !encoder.hasError();
@@ -16,7 +45,12 @@ QByteArray Encode(const QString& text, bool* ok)
 
 QString Decode(const QByteArray& bytes, bool* ok)
 {
-    QStringDecoder decoder("GBK");
+    if (ok)
+        *ok = true;
+    if (IsAscii(bytes))
+        return QString::fromLatin1(bytes);
+    thread_local QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
+    decoder.resetState();
     QString text = decoder.decode(bytes);
     if (ok)
         *ok = !decoder.hasError();
@@ -25,14 +59,7 @@ QString Decode(const QByteArray& bytes, bool* ok)
 
 int ByteLength(const QString& text)
 {
-    bool allAscii = true;
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            allAscii = false;
-            break;
-        }
-    }
-    return allAscii ? int(text.size()) : int(Encode(text).size());
+    return IsAscii(text) ? int(text.size()) : int(Encode(text).size());
 }
 
 } // namespace tessarine::gbk
