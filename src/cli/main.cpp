@@ -5,12 +5,17 @@
 #include "document/designdocument.h"
 #include "document/labelfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QStringList>
 #include <QTextStream>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -18,6 +23,19 @@
 using namespace tessarine;
 
 namespace {
+
+// Qt wants a private runtime folder; scripts and services often run without one.
+void UsePrivateRuntimeDir()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/tessarine-runtime-" + QByteArray::number(getuid());
+    if (mkdir(dir.constData(), 0700) == 0 || errno == EEXIST) {
+        struct stat info{};
+        if (stat(dir.constData(), &info) == 0 && info.st_uid == getuid() && (info.st_mode & 077) == 0)
+            qputenv("XDG_RUNTIME_DIR", dir);
+    }
+}
 
 int Fail(const QString& message)
 {
@@ -94,6 +112,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    UsePrivateRuntimeDir();
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
