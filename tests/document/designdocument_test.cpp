@@ -1,5 +1,6 @@
 #include "document/barcodeshapes.h"
 #include "document/boxshapes.h"
+#include "document/design.h"
 #include "document/designdocument.h"
 #include "document/textshape.h"
 
@@ -250,4 +251,17 @@ TEST(Pictures, SetPictureAndBarBitmapCheckTheClass)
     EXPECT_TRUE(doc.SetBarBitmap(2, picture));
     EXPECT_TRUE(doc.SetBarBitmap(3, picture));
     EXPECT_EQ(std::static_pointer_cast<TShowBarCode>(doc.Shapes[3])->BarBitmap.Width(), 8);
+}
+
+TEST(DesignSurface, ControlAndDocumentKeepOneSize)
+{
+    TDesign surface;
+    surface.show();
+    EXPECT_EQ(surface.size(), QSize(794, 1123));
+    surface.Document().SetPageOrientation(poLandscape);
+    EXPECT_EQ(surface.size(), QSize(1123, 794));
+    surface.resize(794, 559); // the host resizes the control: the page follows
+    EXPECT_EQ(surface.Document().PageStyle(), A5);
+    EXPECT_EQ(surface.Document().PageHeight(), 148u);
+    EXPECT_EQ(surface.Document().ControlSize(), QSize(794, 559));
 }
