@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QtEndian>
 
 namespace tessarine {
 
@@ -32,7 +33,12 @@ QByteArray TBitmap::ToBmp() const
 
 bool TBitmap::LoadBmp(const QByteArray& bytes)
 {
-    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M')
+    // The file header: "BM", then the pixel rows' offset at byte 10, which must lie inside.
+    constexpr int kFileHeader = 14;
+    if (bytes.size() < kFileHeader || bytes[0] != 'B' || bytes[1] != 'M')
+        return false;
+    const quint32 pixelOffset = qFromLittleEndian<quint32>(bytes.constData() + 10);
+    if (pixelOffset < kFileHeader || pixelOffset > quint32(bytes.size()))
         return false;
     QBuffer buffer;
     buffer.setData(bytes);
