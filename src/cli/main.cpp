@@ -4,6 +4,7 @@
 
 #include "document/designdocument.h"
 #include "document/labelfile.h"
+#include "document/surfacepainter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,7 +48,8 @@ int Usage()
 {
     return Fail(QStringLiteral("usage: tessarine-cli info FILE.KWZ\n"
                                "       tessarine-cli resave IN.KWZ OUT.KWZ\n"
-                               "       tessarine-cli sample OUT.KWZ"));
+                               "       tessarine-cli sample OUT.KWZ\n"
+                               "       tessarine-cli render FILE.KWZ -o OUT.png [--zoom Z]"));
 }
 
 struct LoadedLabel
@@ -95,6 +97,41 @@ int Resave(const QStringList& args)
     return 0;
 }
 
+// Takes "--name value" out of args; empty when absent.
+QString TakeOption(QStringList& args, const QString& name)
+{
+    const int at = int(args.indexOf(name));
+    if (at < 0 || at + 1 >= args.size())
+        return {};
+    const QString value = args[at + 1];
+    args.remove(at, 2);
+    return value;
+}
+
+int Render(QStringList args)
+{
+    const QString out = TakeOption(args, QStringLiteral("-o"));
+    const QString zoomText = TakeOption(args, QStringLiteral("--zoom"));
+    if (args.size() != 1 || out.isEmpty())
+        return Usage();
+    bool zoomOk = true;
+    const double zoom = zoomText.isEmpty() ? 1.0 : zoomText.toDouble(&zoomOk);
+    if (!zoomOk || !(zoom >= 0.2 && zoom <= 10))
+        return Fail(QStringLiteral("--zoom takes a number from 0.2 to 10"));
+    LoadedLabel label;
+    if (const QString error = Load(args[0], label); !error.isEmpty())
+        return Fail(error);
+    TDesignDocument& document = label.document;
+    if (zoom != 1.0) {
+        // As the designer does after a zoom: the control takes the page's size again.
+        document.SetZoom(zoom);
+        document.SetPageStyle(document.PageStyle());
+    }
+    if (!RenderSurface(document).save(out, "PNG"))
+        return Fail(QStringLiteral("cannot write %1").arg(out));
+    return 0;
+}
+
 int Sample(const QStringList& args)
 {
     if (args.size() != 1)
@@ -122,6 +159,7 @@ int main(int argc, char** argv)
         {QStringLiteral("info"), Info},
         {QStringLiteral("resave"), Resave},
         {QStringLiteral("sample"), Sample},
+        {QStringLiteral("render"), Render},
     };
     const auto it = verbs.find(verb);
     return it == verbs.end() ? Usage() : it->second(args);

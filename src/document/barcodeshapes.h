@@ -13,12 +13,18 @@ public:
     QString ClassName() const override { return QStringLiteral("TShowBarCode"); }
 
     void Assign(const TMyShape& source) override;
+    void DrawHot() override;
     int32_t HitHandle(QPoint p) override;
     void ResizeChangeValue(QPoint from, QPoint to) override;
     void GetInfo(TObjectInfo& info) override;
+    // Stretches the picture into the box and writes the readable text.
+    void Draw(bool forPrint) override;
 
     std::array<double, 4> BarPosition{}; // screen x0, y0, x1, y1 as last painted
     TBitmap BarBitmap;
+
+private:
+    void DrawReadableText(int left, int top, int right, int bottom);
 };
 
 // A PDF417 symbol.

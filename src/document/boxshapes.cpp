@@ -1,13 +1,14 @@
 #include "boxshapes.h"
 
+#include "textfont.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace tessarine {
 
-std::array<TKWZRectangle::HandleSpot, 8> TKWZRectangle::BoxHandles() const
+std::array<TKWZRectangle::HandleSpot, 8> TKWZRectangle::BoxHandles(QPoint a, QPoint b)
 {
-    const QPoint a = Point(0);
-    const QPoint b = Point(1);
     const int midX = (a.x() - b.x()) / 2 + b.x();
     const int midY = (a.y() - b.y()) / 2 + b.y();
     return {{{5, {midX, a.y()}},
@@ -34,19 +35,26 @@ bool TKWZRectangle::HitBody(QPoint p)
     return InRect(NormalRect(Point(0), Point(1)), p);
 }
 
-void TKWZRectangle::ApplyBoxResize(QPoint d)
+void TKWZRectangle::ApplyBoxRule(int32_t handle, QPoint& a, QPoint& b, QPoint d)
 {
-    switch (HotHandle) {
-    case 1: MovePoint(0, d.x(), d.y()); break;
-    case 2: OffsetPointX(1, d.x()); OffsetPointY(0, d.y()); break;
-    case 3: MovePoint(1, d.x(), d.y()); break;
-    case 4: OffsetPointX(0, d.x()); OffsetPointY(1, d.y()); break;
-    case 5: OffsetPointY(0, d.y()); break;
-    case 6: OffsetPointX(0, d.x()); break;
-    case 7: OffsetPointX(1, d.x()); break;
-    case 8: OffsetPointY(1, d.y()); break;
+    switch (handle) {
+    case 1: a += d; break;
+    case 2: b.rx() += d.x(); a.ry() += d.y(); break;
+    case 3: b += d; break;
+    case 4: a.rx() += d.x(); b.ry() += d.y(); break;
+    case 5: a.ry() += d.y(); break;
+    case 6: a.rx() += d.x(); break;
+    case 7: b.rx() += d.x(); break;
+    case 8: b.ry() += d.y(); break;
     default: break;
     }
+}
+
+void TKWZRectangle::ApplyBoxResize(QPoint d)
+{
+    if (Points.size() < 2)
+        return;
+    ApplyBoxRule(HotHandle, Points[0], Points[1], Context().ToStored(d));
 }
 
 void TKWZRectangle::ResizeChangeValue(QPoint from, QPoint to)
@@ -83,6 +91,100 @@ QString TKWZRectangle::MeasureText(QPoint from, QPoint to)
         return "m=" + fmt(h / ppi) + " in/n=" + fmt(v / ppi) + "in";
     }
     return {};
+}
+
+void TKWZRectangle::DrawHot()
+{
+    if (!Canvas)
+        return;
+    const QPoint a = Point(0);
+    const QPoint b = Point(1);
+    UseHotStyle();
+    Canvas->Pen = TPen{clBlack, psSolid, 4, pmNotXor};
+    Canvas->Brush = TBrush{clBlack, bsSolid};
+    DrawGuides(a, b);
+    UseHandleStyle();
+    for (const HandleSpot& spot : BoxHandles(a, b))
+        DrawHandle(spot.At);
+}
+
+void TKWZRectangle::Draw(bool forPrint)
+{
+    if (!Canvas)
+        return;
+    const QPoint a = Point(0);
+    const QPoint b = Point(1);
+    const TSurfaceContext& c = Context();
+    Position = {c.ScreenToMm(a.x()), c.ScreenToMm(a.y()), c.ScreenToMm(b.x() - a.x()), c.ScreenToMm(b.y() - a.y())};
+    ApplyStyle(forPrint);
+    const int radius = Round(Info.CornerRadius);
+    Canvas->RoundRect(NormalRect(a, b), radius, radius);
+}
+
+void TKWZRectangle::Drawing(QPoint from, QPoint to)
+{
+    if (!Canvas)
+        return;
+    UseRubberStyle();
+    Canvas->Rectangle(NormalRect(from, to));
+}
+
+void TKWZRectangle::Draging(QPoint from, QPoint to)
+{
+    if (!Canvas)
+        return;
+    const QPoint d = to - from;
+    Canvas->FocusRect(NormalRect(Point(0) + d, Point(1) + d));
+}
+
+void TKWZRectangle::Sizing(QPoint from, QPoint to)
+{
+    if (!Canvas)
+        return;
+    QPoint a = Point(0);
+    QPoint b = Point(1);
+    ApplyBoxRule(HotHandle, a, b, to - from);
+    Canvas->FocusRect(NormalRect(a, b));
+}
+
+void TKWZEllipse::Draw(bool forPrint)
+{
+    if (!Canvas)
+        return;
+    ApplyStyle(forPrint);
+    Canvas->Ellipse(NormalRect(Point(0), Point(1)));
+}
+
+void TKWZEllipse::Drawing(QPoint from, QPoint to)
+{
+    if (!Canvas)
+        return;
+    UseRubberStyle();
+    Canvas->Ellipse(NormalRect(from, to));
+}
+
+void TKWZLinesText::Draw(bool)
+{
+    if (!Canvas)
+        return;
+    const QPoint a = Point(0);
+    const QPoint b = Point(1);
+    Position = {double(a.x()), double(a.y()), double(b.x()), double(b.y())};
+    TLogText& w = Info.WordInfo;
+    w.X = a.x();
+    w.Y = a.y();
+    const TSurfaceContext& c = Context();
+    Canvas->Font = FontOfText(w, Round(w.Height * c.FontScale * c.Zoom), Round(w.Width * c.FontScale * c.Zoom),
+                              Info.Angle * 10);
+    Canvas->DrawText(NormalRect(a, b), w.Text, TTextAlignment(std::min<uint32_t>(w.Format, taRight)));
+}
+
+void TKWZImage::Draw(bool)
+{
+    if (!Canvas || Picture.IsEmpty())
+        return;
+    // Corners are normalised first, so a picture drawn from bottom-right is not mirrored.
+    Canvas->StretchDraw(NormalRect(Point(0), Point(1)), Picture.Image(), smHalftone);
 }
 
 void TKWZLinesText::GetInfo(TObjectInfo& info)

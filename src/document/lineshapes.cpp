@@ -1,5 +1,8 @@
 #include "lineshapes.h"
 
+#include <QtMath>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -80,6 +83,95 @@ void TMyLine::ResizeChangeValue(QPoint from, QPoint to)
     MovePoint(HotHandle, d.x(), d.y());
 }
 
+void TMyLine::DrawHot()
+{
+    if (!Canvas)
+        return;
+    UseHotStyle();
+    UseVertexHandleStyle();
+    for (int i = 0; i < PointCount(); ++i)
+        DrawVertexHandle(Point(i));
+    DrawGuides(Point(0), Point(1));
+}
+
+void TMyLine::DrawSegments(bool forPrint)
+{
+    ApplyStyle(forPrint);
+    Canvas->Polyline(ScreenPolygon());
+}
+
+QPolygon TMyLine::ArrowHead(QPoint p, QPoint q, int length, float angle)
+{
+    const double a = angle;
+    const double h = p.y() == q.y() ? M_PI / 2 - a : std::abs(std::atan(double(p.x() - q.x()) / double(p.y() - q.y()))) - a;
+    const double g = h + 2 * a;
+    // The barbs go back toward q.
+    const double sx = p.x() > q.x() ? -1.0 : 1.0;
+    const double sy = p.y() > q.y() ? -1.0 : 1.0;
+    return QPolygon({p,
+                     {Trunc(p.x() + sx * length * std::sin(h)), Trunc(p.y() + sy * length * std::cos(h))},
+                     {Trunc(p.x() + sx * length * std::sin(g)), Trunc(p.y() + sy * length * std::cos(g))}});
+}
+
+void TMyLine::Draw(bool forPrint)
+{
+    if (!Canvas || PointCount() < 2)
+        return;
+    DrawSegments(forPrint);
+    const int count = Context().ArrowCount;
+    if (count < 1)
+        return;
+    UseSolidStyle();
+    // The head length is kept to eight bits, as the arrow settings store it.
+    const int length = Round(Context().ArrowLength * Context().Zoom) & 0xFF;
+    const int last = PointCount() - 1;
+    Canvas->Polygon(ArrowHead(Point(last), Point(last - 1), length, Context().ArrowAngle));
+    if (count >= 2)
+        Canvas->Polygon(ArrowHead(Point(0), Point(1), length, Context().ArrowAngle));
+}
+
+void TMyLine::Drawing(QPoint from, QPoint to)
+{
+    if (!Canvas)
+        return;
+    UseRubberStyle();
+    Canvas->Line(from, to);
+}
+
+void TMyLine::Draging(QPoint from, QPoint to)
+{
+    if (!Canvas)
+        return;
+    UseRubberStyle();
+    Canvas->Polyline(ScreenPolygon(to - from));
+}
+
+void TMyLine::Sizing(QPoint, QPoint) {}
+
+void TMyLine::RotatingPreview(QPoint p)
+{
+    if (!Canvas)
+        return;
+    const QPoint a = Point(0);
+    const QPoint b = Point(1);
+    const QPoint m((a.x() - b.x()) / 2 + b.x(), (a.y() - b.y()) / 2 + b.y());
+    const int h = Distance(a, b) / 2;
+    UseRubberStyle();
+    if (p.x() == m.x()) {
+        Canvas->Line(m, {m.x(), m.y() + h});
+        return;
+    }
+    const double t = std::atan2(double(p.y() - m.y()), double(p.x() - m.x()));
+    Canvas->Line(m, {Round(m.x() + h * std::cos(t)), Round(m.y() + h * std::sin(t))});
+}
+
+void TKWZLine::Draw(bool forPrint)
+{
+    if (!Canvas || PointCount() < 2)
+        return;
+    DrawSegments(forPrint);
+}
+
 void TKWZLine::GetInfo(TObjectInfo& info)
 {
     const TCanvasStyle style = StyleOnCanvas();
@@ -101,6 +193,80 @@ void TMyPolygon::ResizeChangeValue(QPoint from, QPoint to)
         MovePoint(last, d.x(), d.y());
     else if (last > 0 && HotHandle == last)
         MovePoint(0, d.x(), d.y());
+}
+
+void TMyPolygon::DrawHot()
+{
+    if (!Canvas)
+        return;
+    UseHotStyle();
+    UseVertexHandleStyle();
+    // The last vertex repeats vertex 0.
+    for (int i = 0; i + 1 < PointCount(); ++i)
+        DrawVertexHandle(Point(i));
+}
+
+void TMyPolygon::Draw(bool forPrint)
+{
+    if (!Canvas)
+        return;
+    ApplyStyle(forPrint);
+    Canvas->Polygon(ScreenPolygon());
+}
+
+void TMyPolygon::Sizing(QPoint from, QPoint to)
+{
+    const int last = PointCount() - 1;
+    if (!Canvas || HotHandle < 0 || HotHandle > last)
+        return;
+    QPolygon moved = ScreenPolygon();
+    const QPoint d = to - from;
+    moved[HotHandle] += d;
+    // Closed outline: its two ends move together.
+    const bool endMoved = HotHandle == 0 || HotHandle == last;
+    if (endMoved) {
+        moved[0] = Point(0) + d;
+        moved[last] = Point(last) + d;
+    }
+    UseRubberStyle();
+    for (int i = 0; i < last; ++i) {
+        const bool touches = i == HotHandle || i + 1 == HotHandle || (endMoved && (i == 0 || i + 1 == last));
+        if (touches)
+            Canvas->Line(moved[i], moved[i + 1]);
+    }
+}
+
+void TMyPolyBezier::DrawHot()
+{
+    if (!Canvas)
+        return;
+    UseHotStyle();
+    UseVertexHandleStyle();
+    for (int i = 0; i < PointCount(); ++i)
+        DrawVertexHandle(Point(i));
+}
+
+void TMyPolyBezier::Draw(bool forPrint)
+{
+    if (!Canvas)
+        return;
+    ApplyStyle(forPrint);
+    Canvas->PolyBezier(ScreenPolygon());
+}
+
+void TMyPolyBezier::Drawing(QPoint, QPoint to)
+{
+    if (!Canvas)
+        return;
+    // The segment being drawn: the last three vertices and the mouse, padded with the mouse
+    // while fewer than four points exist.
+    QPolygon segment;
+    for (int i = std::max(0, PointCount() - 3); i < PointCount(); ++i)
+        segment.append(Point(i));
+    while (segment.size() < 4)
+        segment.append(to);
+    UseRubberStyle();
+    Canvas->PolyBezier(segment);
 }
 
 int32_t TMyPolyBezier::HitHandle(QPoint p)

@@ -185,3 +185,75 @@ bool TMyShape::OnHandle(QPoint h, QPoint p, int32_t halfSize) const
 }
 
 } // namespace tessarine
+
+namespace tessarine {
+
+void TMyShape::RotatingPreview(QPoint) {}
+
+void TMyShape::DrawGuides(QPoint a, QPoint b)
+{
+    if (!Canvas)
+        return;
+    Canvas->Brush.Style = bsClear;
+    Canvas->Pen = GuidePen;
+    Canvas->Line({a.x(), 0}, {a.x(), a.y()});
+    Canvas->Line({b.x(), 0}, {b.x(), a.y()});
+    Canvas->Line({0, a.y()}, {a.x(), a.y()});
+    Canvas->Line({0, b.y()}, {a.x(), b.y()});
+}
+
+void TMyShape::UseRubberStyle()
+{
+    Canvas->Brush.Style = bsClear;
+    Canvas->Pen = TPen{clWhite, psSolid, Pen.Width, pmXor};
+}
+
+void TMyShape::UseHotStyle()
+{
+    Canvas->Pen = TPen{Context().ColorOfHot, psSolid, Pen.Width, pmNotXor};
+    Canvas->Brush = TBrush{Context().ColorOfHot, bsSolid};
+}
+
+void TMyShape::UseHandleStyle()
+{
+    Canvas->Pen = TPen{clBlack, psSolid, 2, pmNotXor};
+    Canvas->Brush.Style = bsClear;
+}
+
+void TMyShape::UseVertexHandleStyle()
+{
+    Canvas->Pen.Color = clBlack;
+    Canvas->Pen.Style = psSolid;
+    Canvas->Pen.Mode = pmNotXor;
+    Canvas->Brush = TBrush{clBlack, bsSolid};
+}
+
+void TMyShape::UseSolidStyle()
+{
+    Canvas->Font.Name = Font.Name;
+    Canvas->Font.CharSet = Font.Charset;
+    Canvas->Font.Color = Font.Color;
+    Canvas->Pen = TPen{Pen.Color, Pen.Style, Pen.Width, pmCopy};
+    Canvas->Brush = TBrush{Pen.Color, bsSolid};
+}
+
+void TMyShape::DrawHandle(QPoint at)
+{
+    Canvas->Rectangle(GdiRect(at.x() - 2, at.y() - 2, at.x() + 2, at.y() + 2));
+}
+
+void TMyShape::DrawVertexHandle(QPoint at)
+{
+    Canvas->Rectangle(GdiRect(at.x() - HandleSize, at.y() - HandleSize, at.x() + HandleSize, at.y() + HandleSize));
+}
+
+QPolygon TMyShape::ScreenPolygon(QPoint offset) const
+{
+    QPolygon polygon;
+    polygon.reserve(Points.size());
+    for (int i = 0; i < Points.size(); ++i)
+        polygon.append(Point(i) + offset);
+    return polygon;
+}
+
+} // namespace tessarine

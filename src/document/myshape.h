@@ -8,6 +8,7 @@
 #include "platform/gdistyle.h"
 
 #include <QPoint>
+#include <QPolygon>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -32,6 +33,8 @@ public:
 
     // Virtual operations, in slot order.
     virtual void Assign(const TMyShape& source);
+    // Paints the selection handles.
+    virtual void DrawHot() = 0;
     virtual int32_t HitHandle(QPoint p) = 0;
     virtual bool HitBody(QPoint p) = 0;
     virtual void RotateToward(QPoint p);
@@ -41,7 +44,17 @@ public:
     virtual void ApplyStyle(bool forPrint);
     virtual void GetInfo(TObjectInfo& info);
     virtual QString MeasureText(QPoint from, QPoint to);
+    // Paints the object onto Canvas.
+    virtual void Draw(bool forPrint) = 0;
+    // Transient outlines, erased by drawing them again: while the object is created, moved,
+    // resized or turned.
+    virtual void Drawing(QPoint from, QPoint to) = 0;
+    virtual void Draging(QPoint from, QPoint to) = 0;
+    virtual void Sizing(QPoint from, QPoint to) = 0;
+    virtual void RotatingPreview(QPoint p);
     virtual QRect InflateForHit(const QRect& r, int32_t d);
+    // Dotted lines from the rulers to the corners a and b.
+    virtual void DrawGuides(QPoint a, QPoint b);
 
     // Vertex access.
     void AddPoint(QPoint screen);
@@ -80,6 +93,16 @@ public:
     TObjectInfo Info;
 
 protected:
+    // The canvas states shared by the classes' painting.
+    void UseRubberStyle();
+    void UseHotStyle();
+    void UseHandleStyle();
+    void UseVertexHandleStyle();
+    void UseSolidStyle();
+    void DrawHandle(QPoint at);
+    void DrawVertexHandle(QPoint at);
+    QPolygon ScreenPolygon(QPoint offset = {}) const;
+
     struct TCanvasStyle
     {
         TPen Pen;

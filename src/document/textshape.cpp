@@ -1,5 +1,7 @@
 #include "textshape.h"
 
+#include "textfont.h"
+
 #include "platform/gbk.h"
 
 #include <algorithm>
@@ -50,38 +52,128 @@ bool TKWZText::HitBody(QPoint p)
     return InRect(NormalRect(Point(0), TurnedCorner()), p);
 }
 
-void TKWZText::ResizeChangeValue(QPoint from, QPoint to)
+namespace {
+
+// Where the corners of a text box end when handle is dragged by d, in screen pixels, before
+// normalising: the right edge follows the measured text, not vertex 1.
+void ApplyTextRule(int32_t handle, QPoint& a, QPoint& b, QPoint d, int32_t textWidth)
 {
-    const QPoint d = to - from;
-    if (Points.size() < 2)
-        return;
-    switch (HotHandle) {
-    case 1: MovePoint(0, d.x(), d.y()); break;
-    case 4: OffsetPointX(0, d.x()); OffsetPointY(1, d.y()); break;
-    case 5: OffsetPointY(0, d.y()); break;
-    case 6: OffsetPointX(0, d.x()); break;
-    case 8: OffsetPointY(1, d.y()); break;
+    switch (handle) {
+    case 1: a += d; break;
+    case 4: a.rx() += d.x(); b.ry() += d.y(); break;
+    case 5: a.ry() += d.y(); break;
+    case 6: a.rx() += d.x(); break;
+    case 8: b.ry() += d.y(); break;
     case 2:
     case 3:
     case 7:
-        // The right edge sits where the measured text ended, moved by the drag.
-        SetPointX(1, Point(0).x() + d.x() + TextWidth);
-        if (HotHandle == 2)
-            OffsetPointY(0, d.y());
-        else if (HotHandle == 3)
-            OffsetPointY(1, d.y());
+        b.setX(a.x() + d.x() + textWidth);
+        if (handle == 2)
+            a.ry() += d.y();
+        else if (handle == 3)
+            b.ry() += d.y();
         break;
     default: break;
     }
-    const QPoint lo(std::min(Points[0].x(), Points[1].x()), std::min(Points[0].y(), Points[1].y()));
-    const QPoint hi(std::max(Points[0].x(), Points[1].x()), std::max(Points[0].y(), Points[1].y()));
-    Points[0] = lo;
-    Points[1] = hi;
+}
+
+} // namespace
+
+void TKWZText::ResizeChangeValue(QPoint from, QPoint to)
+{
+    if (Points.size() < 2)
+        return;
+    const QPoint d = to - from;
+    QPoint a = Point(0);
+    QPoint b = Point(1);
+    // Edges that do not move keep their stored value; moved ones move by the stored delta.
+    QPoint storedA = Points[0];
+    QPoint storedB = Points[1];
+    ApplyTextRule(HotHandle, storedA, storedB, Context().ToStored(d), 0);
+    if (HotHandle == 2 || HotHandle == 3 || HotHandle == 7) {
+        ApplyTextRule(HotHandle, a, b, d, TextWidth);
+        storedB.setX(Context().ToStored(b.x()));
+    }
+    Points[0] = QPoint(std::min(storedA.x(), storedB.x()), std::min(storedA.y(), storedB.y()));
+    Points[1] = QPoint(std::max(storedA.x(), storedB.x()), std::max(storedA.y(), storedB.y()));
     // The font follows the box; an empty text keeps its width rather than divide by zero.
     const int characters = CharacterCount();
     if (characters > 0)
-        Info.WordInfo.Width = Round(double(hi.x() - lo.x()) / characters);
-    Info.WordInfo.Height = hi.y() - lo.y();
+        Info.WordInfo.Width = Round(double(Points[1].x() - Points[0].x()) / characters);
+    Info.WordInfo.Height = Points[1].y() - Points[0].y();
+}
+
+void TKWZText::DrawHot()
+{
+    if (!Canvas)
+        return;
+    const QPoint a = Point(0);
+    const QPoint c = TurnedCorner();
+    UseHotStyle();
+    Canvas->Pen = TPen{clBlack, psSolid, 4, pmNotXor};
+    Canvas->Brush = TBrush{clBlack, bsSolid};
+    DrawGuides(a, c);
+    UseHandleStyle();
+    const int midX = (a.x() - c.x()) / 2 + c.x();
+    const int midY = (a.y() - c.y()) / 2 + c.y();
+    for (QPoint at : {QPoint(midX, a.y()), QPoint(a.x(), midY), QPoint(c.x(), midY), QPoint(midX, c.y()), a,
+                      QPoint(c.x(), a.y()), c, QPoint(a.x(), c.y())})
+        DrawHandle(at);
+}
+
+void TKWZText::Draw(bool forPrint)
+{
+    if (!Canvas)
+        return;
+    const QPoint a = Point(0);
+    const QPoint b = Point(1);
+    Position = {double(a.x()), double(a.y()), double(b.x()), double(b.y())};
+    ApplyStyle(forPrint);
+    TLogText& w = Info.WordInfo;
+    w.X = a.x();
+    w.Y = a.y();
+    const int32_t height = w.Height;
+    const int32_t width = w.Width;
+    w.Height = Round(height * Context().Zoom);
+    w.Width = Round(width * Context().Zoom);
+    Canvas->Font = FontOfText(w, w.Height, w.Width, Info.Angle * 10);
+    Canvas->TextOut(w.X, w.Y, w.Text);
+    const QSize extent = Canvas->TextExtent(w.Text);
+    TextWidth = extent.width();
+    TextHeight = extent.height();
+    // Printing keeps the scaled sizes in the object; the screen puts the stored ones back.
+    if (!Context().Printing) {
+        w.Height = height;
+        w.Width = width;
+    }
+}
+
+void TKWZText::Drawing(QPoint from, QPoint to)
+{
+    if (!Canvas)
+        return;
+    UseRubberStyle();
+    Canvas->Rectangle(NormalRect(from, to));
+}
+
+void TKWZText::Draging(QPoint from, QPoint to)
+{
+    if (!Canvas)
+        return;
+    const QPoint d = to - from;
+    const QRect box = NormalRect(Point(0) + d, Point(1) + d);
+    Canvas->FocusRect(box);
+    Canvas->FocusRect(box.adjusted(-10, -10, 10, 10));
+}
+
+void TKWZText::Sizing(QPoint from, QPoint to)
+{
+    if (!Canvas)
+        return;
+    QPoint a = Point(0);
+    QPoint b = Point(1);
+    ApplyTextRule(HotHandle, a, b, to - from, TextWidth);
+    Canvas->FocusRect(NormalRect(a, b));
 }
 
 void TKWZText::ApplyStyle(bool)

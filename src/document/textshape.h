@@ -14,11 +14,16 @@ public:
     using TMyShape::TMyShape;
     QString ClassName() const override { return QStringLiteral("TKWZText"); }
 
+    void DrawHot() override;
     int32_t HitHandle(QPoint p) override;
     bool HitBody(QPoint p) override;
     void ResizeChangeValue(QPoint from, QPoint to) override;
     void ApplyStyle(bool forPrint) override;
     void GetInfo(TObjectInfo& info) override;
+    void Draw(bool forPrint) override;
+    void Drawing(QPoint from, QPoint to) override;
+    void Draging(QPoint from, QPoint to) override;
+    void Sizing(QPoint from, QPoint to) override;
 
     // The far corner of the turned text box, from vertex 0.
     QPoint TurnedCorner() const;
