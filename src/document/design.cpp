@@ -38,7 +38,7 @@ void TDesign::RepaintNow()
 {
     TCanvas& canvas = *m_document->SurfaceCanvas();
     canvas.End();
-    const bool active = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    const bool active = IsApplicationActive();
     if (active || m_backBuffer.isNull()) {
         QImage picture(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
         picture.fill(Qt::white);
@@ -51,6 +51,11 @@ void TDesign::RepaintNow()
         PaintSelectionHandles(*m_document, canvas);
     m_dirty = false;
     emit OnPaint(this);
+}
+
+bool TDesign::IsApplicationActive() const
+{
+    return QGuiApplication::applicationState() == Qt::ApplicationActive;
 }
 
 void TDesign::paintEvent(QPaintEvent* event)

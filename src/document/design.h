@@ -39,6 +39,8 @@ signals:
     void OnPaint(QObject* Sender);
 
 protected:
+    // Whether this program is the one the user works in.
+    virtual bool IsApplicationActive() const;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
