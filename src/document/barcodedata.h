@@ -18,8 +18,9 @@ constexpr uint8_t kSymbologyUPCA = 15;
 // False when the data holds a non-digit where digits are needed.
 bool NormalizeBarcodeData(uint8_t symbology, const QString& data, QString& normalized);
 
-// Renders the object's symbol from its Info into BarBitmap (through the encoder, turned by
-// BarAngle). False leaves the previous picture. Provided by the barcode library.
-bool RenderLinearBarcode(TShowBarCode& shape);
+// Renders the object's symbol from its Info into BarBitmap: the normalised data through the
+// encoder at the width of its level, turned by BarAngle. False leaves the previous picture and
+// puts the encoder's message in *error; *settledText is the text the encoder settled on.
+bool RenderLinearBarcode(TShowBarCode& shape, QString* settledText = nullptr, QString* error = nullptr);
 
 } // namespace tessarine

@@ -12,6 +12,7 @@ TDesign::TDesign(QWidget* parent) : QWidget(parent), m_document(new TDesignDocum
 {
     setObjectName(QStringLiteral("Design1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     resize(m_document->ControlSize());
     connect(m_document, &TDesignDocument::ControlSizeChanged, this, [this](QSize size) { resize(size); });
     connect(m_document, &TDesignDocument::RepaintRequested, this, &TDesign::Invalidate);
