@@ -2,6 +2,9 @@
 #include "documentjson.h"
 #include "samplelabel.h"
 
+#include "barcode/encoding.h"
+#include "barcode/imagebarcode.h"
+#include "barcode/rotate.h"
 #include "document/designdocument.h"
 #include "document/labelfile.h"
 #include "document/surfacepainter.h"
@@ -49,7 +52,9 @@ int Usage()
     return Fail(QStringLiteral("usage: tessarine-cli info FILE.KWZ\n"
                                "       tessarine-cli resave IN.KWZ OUT.KWZ\n"
                                "       tessarine-cli sample OUT.KWZ\n"
-                               "       tessarine-cli render FILE.KWZ -o OUT.png [--zoom Z]"));
+                               "       tessarine-cli render FILE.KWZ -o OUT.png [--zoom Z]\n"
+                               "       tessarine-cli barcode --type N --data TEXT [--checksum] [--modul M] [--height H]\n"
+                               "                             [--angle A] [--pattern] [-o OUT.png]"));
 }
 
 struct LoadedLabel
@@ -132,6 +137,61 @@ int Render(QStringList args)
     return 0;
 }
 
+bool TakeFlag(QStringList& args, const QString& name)
+{
+    return args.removeAll(name) > 0;
+}
+
+int Barcode(QStringList args)
+{
+    const bool pattern = TakeFlag(args, QStringLiteral("--pattern"));
+    const bool checksum = TakeFlag(args, QStringLiteral("--checksum"));
+    const QString out = TakeOption(args, QStringLiteral("-o"));
+    const QString type = TakeOption(args, QStringLiteral("--type"));
+    const QString data = TakeOption(args, QStringLiteral("--data"));
+    const QString modul = TakeOption(args, QStringLiteral("--modul"));
+    const QString height = TakeOption(args, QStringLiteral("--height"));
+    const QString angle = TakeOption(args, QStringLiteral("--angle"));
+    bool ok = true;
+    auto number = [&ok](const QString& text, int fallback) {
+        if (text.isEmpty())
+            return fallback;
+        bool good = false;
+        const int value = text.toInt(&good);
+        ok = ok && good;
+        return value;
+    };
+    const int typ = number(type, -1);
+    const int modulValue = number(modul, 1);
+    const int heightValue = number(height, 50);
+    const int angleValue = number(angle, 0);
+    if (!args.isEmpty() || !ok || typ < 0 || typ >= kBarcodeTypeCount || (out.isEmpty() && !pattern))
+        return Usage();
+    try {
+        TImageBarCode renderer;
+        renderer.BeginLoading();
+        renderer.SetTyp(TBarcodeType(typ));
+        renderer.SetChecksum(checksum);
+        renderer.SetText(data);
+        renderer.SetModul(modulValue);
+        renderer.SetBarcodeHeight(heightValue);
+        renderer.SetAngle(0);
+        renderer.EndLoading();
+        if (pattern)
+            std::printf("%s\n", EncodeSymbol(TBarcodeType(typ), data, checksum, renderer.CheckSumMethod()).Pattern.c_str());
+        if (!out.isEmpty()) {
+            const QImage picture = TRotate::Rotate90(angleValue, renderer.Picture().convertToFormat(QImage::Format_RGB888));
+            if (!picture.save(out, "PNG"))
+                return Fail(QStringLiteral("cannot write %1").arg(out));
+        }
+    } catch (const EBarcodeError& e) {
+        return Fail(e.Message());
+    } catch (const EBitmapError& e) {
+        return Fail(e.Message());
+    }
+    return 0;
+}
+
 int Sample(const QStringList& args)
 {
     if (args.size() != 1)
@@ -160,6 +220,7 @@ int main(int argc, char** argv)
         {QStringLiteral("resave"), Resave},
         {QStringLiteral("sample"), Sample},
         {QStringLiteral("render"), Render},
+        {QStringLiteral("barcode"), Barcode},
     };
     const auto it = verbs.find(verb);
     return it == verbs.end() ? Usage() : it->second(args);

@@ -1,5 +1,6 @@
 #include "samplelabel.h"
 
+#include "document/barcodedata.h"
 #include "document/barcodeshapes.h"
 #include "document/boxshapes.h"
 #include "document/designdocument.h"
@@ -91,13 +92,13 @@ void BuildSampleLabel(TDesignDocument& doc, TLabelLayout& layout, TSourceDataBas
             QStringLiteral("批号: 20261209\t产地: 杭州\n保质期: 18 个月, 请置于阴凉干燥处。"), 8, false, {270, 36});
 
     const TShapePtr barcode = doc.CreateShapeForTool(SpBarCode);
-    barcode->AddPoint({40, 110});
+    barcode->AddPoint({30, 98});
     barcode->AddPoint({260, 172});
     TObjectInfo& b = barcode->Info;
     b.Kind = kindBarCode;
-    b.BarCode.Symbology = 14; // EAN-13
-    b.BarCode.Data = QStringLiteral("690123456789");
-    b.BarCode.BarHeight = 50;
+    b.BarCode.Symbology = 6; // Code 128 B
+    b.BarCode.Data = QStringLiteral("TS-20261209-42");
+    b.BarCode.BarHeight = 40;
     b.BarCode.WidthLevel = 2;
     b.BarCode.TextGap = 2;
     b.BarCode.ShowText = true;
@@ -106,6 +107,13 @@ void BuildSampleLabel(TDesignDocument& doc, TLabelLayout& layout, TSourceDataBas
     b.WordInfo.CharSet = GB2312_CHARSET;
     b.WordInfo.Format = 1;
     doc.AddNewShape(barcode);
+    QString settled;
+    auto& symbol = static_cast<TShowBarCode&>(*barcode);
+    if (RenderLinearBarcode(symbol, &settled)) {
+        b.BarCode.Data = settled;
+        // Unstretched: one picture pixel on one screen pixel.
+        symbol.Points[1] = symbol.Points[0] + QPoint(symbol.BarBitmap.Width(), symbol.BarBitmap.Height());
+    }
 
     layout = TLabelLayout{};
     layout.Zoom = 1.0;

@@ -1,5 +1,6 @@
 #include "support/testsupport.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -97,4 +98,28 @@ TEST(CliResave, RewritesFilesByteForByte)
     EXPECT_GT(ReadFile(sample).size(), 1000);
     EXPECT_NE(Cli({QStringLiteral("resave"), sample, dir + QStringLiteral("/none/x.KWZ")}).exitCode, 0);
     EXPECT_NE(Cli({QStringLiteral("frobnicate")}).exitCode, 0);
+}
+
+TEST(CliBarcode, PrintsPatternsWritesPicturesAndReportsErrors)
+{
+    const QString dir = TempDir();
+    const QString png = dir + QStringLiteral("/ean.png");
+    const CliResult ok = Cli({QStringLiteral("barcode"), QStringLiteral("--type"), QStringLiteral("14"),
+                              QStringLiteral("--data"), QStringLiteral("690123456789"), QStringLiteral("--pattern"),
+                              QStringLiteral("--angle"), QStringLiteral("90"), QStringLiteral("-o"), png});
+    ASSERT_EQ(ok.exitCode, 0) << ok.err.toStdString();
+    // EAN-13 opens with its bar-space-bar start guard.
+    EXPECT_TRUE(ok.out.trimmed().startsWith("505")) << ok.out.toStdString();
+    const QImage picture(png);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(picture.height(), picture.width()); // turned a quarter
+
+    const CliResult bad = Cli({QStringLiteral("barcode"), QStringLiteral("--type"), QStringLiteral("8"),
+                               QStringLiteral("--data"), QStringLiteral("lower case"), QStringLiteral("--pattern")});
+    EXPECT_NE(bad.exitCode, 0);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Code93"))) << bad.err.toStdString();
+    EXPECT_NE(Cli({QStringLiteral("barcode"), QStringLiteral("--type"), QStringLiteral("23"), QStringLiteral("--data"),
+                   QStringLiteral("1"), QStringLiteral("--pattern")})
+                  .exitCode,
+              0);
 }
