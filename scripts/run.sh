@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The main job: installs what is missing, builds, and opens the bundled sample label.
+# The main job: installs what is missing, builds, and opens the designer on the bundled sample
+# label. Without a display it renders the sample to a PNG instead and says where it is.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -11,5 +12,10 @@ if [ ! -f "$sample" ]; then
   mkdir -p "$(dirname "$sample")"
   "$cli" sample "$sample"
 fi
-echo "Sample label: $sample" >&2
-"$cli" info "$sample"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec "$root/build/src/app/designer/tessarine" "$sample"
+fi
+png="$root/build/sample.png"
+"$cli" render "$sample" -o "$png"
+echo "No display: rendered the sample label $sample to $png"

@@ -53,6 +53,8 @@ TShapePtr AddText(TDesignDocument& doc, TDrawTool tool, QPoint at, const QString
 
 void BuildSampleLabel(TDesignDocument& doc, TLabelLayout& layout, TSourceDataBase& source)
 {
+    // As the designer shows it: the label in white on the desktop colour.
+    doc.SetColorOfBackGround(clBackground);
     doc.EditALeft = 0;
     doc.EditATop = 0;
     doc.EditARight = 80;

@@ -1,0 +1,43 @@
+// The designer: splash, main window, the file named on the command line.
+#include "mainwindow.h"
+#include "splash.h"
+
+#include "platform/fontsubstitution.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QScreen>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessarine"));
+    tessarine::RegisterFontSubstitutions();
+
+    if (qEnvironmentVariableIsEmpty("TESSARINE_NO_SPLASH")) {
+        tessarine::THeading splash;
+        splash.show();
+        QEventLoop wait;
+        QObject::connect(&splash.TurnOffTimer(), &QTimer::timeout, &wait, &QEventLoop::quit);
+        if (splash.Showing())
+            wait.exec();
+    }
+
+    tessarine::TMain main;
+    // Without a window manager "maximised" means nothing: take the screen's size outright.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        main.setGeometry(screen->availableGeometry());
+    main.showMaximized();
+    if (!main.OpenCommandLine(app.arguments().mid(1)))
+        return 1;
+    // For scripts: a picture of the window once it has settled, then quit.
+    const QString screenshot = qEnvironmentVariable("TESSARINE_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(1500, &main, [&main, screenshot] {
+            main.grab().save(screenshot, "PNG");
+            QApplication::quit();
+        });
+    }
+    return app.exec();
+}

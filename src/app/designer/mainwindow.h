@@ -1,0 +1,127 @@
+#pragma once
+
+#include "app/settings/data.h"
+#include "app/settings/settingsstore.h"
+#include "document/labelrecords.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include <atomic>
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace tessarine {
+
+class TDesign;
+class TDesignDocument;
+class TWorkArea;
+
+// Set while the port writer sends a command stream to a printer port.
+extern std::atomic<bool> PrintingToPort;
+
+// The main window: menus, tool bars, the work area with the design surface and its rulers, the
+// status bar, and the document commands New, Open, Save and Save As.
+class TMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMain(QWidget* parent = nullptr);
+    ~TMain() override;
+
+    static const QString kUntitledTitle;
+
+    TDesign* Design() const;
+    TDesignDocument& Document() const;
+    TWorkArea* WorkArea() const { return m_workArea; }
+    TData& Data() { return m_data; }
+    TSettingsStore& Settings() { return m_settings; }
+    // The label-stock layout the document carries to and from its file.
+    TLabelLayout& LabelLayout() { return m_labelLayout; }
+
+    // The command-line file: the parameters joined with single blanks. False when the program
+    // must end (the warning was shown); without parameters the file association is registered.
+    bool OpenCommandLine(const QStringList& parameters);
+
+    // Document commands.
+    void NewFile();
+    void OpenFile();
+    // Opens path as the Open command does, after its file dialog.
+    void OpenPath(const QString& path);
+    void SaveFile();
+    void SaveFileAs();
+
+    QAction* Action(const QString& objectName) const { return m_actions.value(objectName); }
+    QLabel* StatusPanel(int index) const { return m_panels.value(index); }
+    QToolBar* Bar(const QString& objectName) const;
+    QWidget* FormatControl(const QString& objectName) const;
+
+    // What the window asks the user; tests answer in their place.
+    std::function<QString()> AskOpenFileName;
+    std::function<QString()> AskSaveFileName;
+    std::function<QString()> AskPictureFileName;
+    std::function<QMessageBox::StandardButton(const QString& text, QMessageBox::StandardButtons buttons)> Ask;
+    std::function<void(const QString& text)> Warn;
+    // Starts a second instance of the program.
+    std::function<void()> StartNewInstance;
+
+    // Zoom commands of the properties bar.
+    void ZoomOut();
+    void ZoomIn();
+    void ZoomReset();
+    void ToggleFullScreen();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBars();
+    void BuildFormatBar(QToolBar* bar);
+    void BuildStatusBar();
+    void BuildPopupMenu();
+    void BuildShortcuts();
+    void ConnectDesign();
+    void DisableInitialCommands();
+    QAction* MakeAction(const QString& name, const QString& caption, void (TMain::*slot)());
+    void SetTitleForFile(const QString& path);
+    bool WriteDocument(const QString& target);
+    bool LoadDocument(const QString& path);
+    void Help();
+    void About();
+    void ShowSetBar(bool showBar, bool setObjectBar, bool objectDel, bool rotate, bool align, const TLogText& word,
+                    bool locked, bool noPrint);
+    void ApplyTextStyle(int angleStep);
+    void TakeStyleFromBar();
+    void SelectTool(int tool);
+    void InsertPicture(int32_t shapeId);
+    void ShowPropertyDialogs();
+    void DeleteSelected();
+    void SetZoom(double zoom);
+
+    TData m_data;
+    TSettingsStore m_settings;
+    TLabelLayout m_labelLayout;
+    TWorkArea* m_workArea;
+    QHash<QString, QAction*> m_actions;
+    QHash<int, QLabel*> m_panels;
+    QHash<QString, QWidget*> m_formatControls;
+    QMenu* m_popup = nullptr;
+    QComboBox* m_fontBox = nullptr;
+    QComboBox* m_sizeBox = nullptr;
+    QLineEdit* m_inText = nullptr;
+    bool m_fontBoxApplies = false;
+    bool m_fullScreen = false;
+};
+
+} // namespace tessarine
