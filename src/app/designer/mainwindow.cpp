@@ -2,6 +2,7 @@
 
 #include "workarea.h"
 
+#include "app/settings/setsystem.h"
 #include "document/design.h"
 #include "document/rulerpanel.h"
 
@@ -198,6 +199,7 @@ void TMain::BuildMenus()
 
     TDesignDocument& doc = Document();
     connect(Action("SysExit"), &QAction::triggered, this, &QWidget::close);
+    connect(Action("Main_Menu_SetSystem"), &QAction::triggered, this, [this] { SetSystem()->exec(); });
     connect(Action("Main_Menu_Cut"), &QAction::triggered, this, [&doc] { doc.CutSelection(); });
     connect(Action("Main_Menu_Copy"), &QAction::triggered, this, [&doc] { doc.CopySelection(); });
     connect(Action("Main_Menu_Paste"), &QAction::triggered, this, [&doc] { doc.Paste(); });
@@ -565,6 +567,13 @@ void TMain::TakeStyleFromBar()
 void TMain::ApplyTextStyle(int angleStep)
 {
     Document().ApplyTextStyle(angleStep);
+}
+
+TSetSystem* TMain::SetSystem()
+{
+    if (!m_setSystem)
+        m_setSystem = new TSetSystem(m_data, m_settings, TLanguageFiles(), AllWindows, this);
+    return m_setSystem;
 }
 
 void TMain::SelectTool(int tool)

@@ -23,6 +23,7 @@ namespace tessarine {
 
 class TDesign;
 class TDesignDocument;
+class TSetSystem;
 class TWorkArea;
 
 // Set while the port writer sends a command stream to a printer port.
@@ -73,6 +74,10 @@ public:
     // Starts a second instance of the program.
     std::function<void()> StartNewInstance;
 
+    // The system settings dialog. Created last, after every other window, because creating it
+    // applies the stored language to all of them.
+    TSetSystem* SetSystem();
+
     // Zoom commands of the properties bar.
     void ZoomOut();
     void ZoomIn();
@@ -117,6 +122,7 @@ private:
     QHash<int, QLabel*> m_panels;
     QHash<QString, QWidget*> m_formatControls;
     QMenu* m_popup = nullptr;
+    TSetSystem* m_setSystem = nullptr;
     QComboBox* m_fontBox = nullptr;
     QComboBox* m_sizeBox = nullptr;
     QLineEdit* m_inText = nullptr;
