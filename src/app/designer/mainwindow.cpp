@@ -43,6 +43,7 @@ struct TMenuItem
 
 struct TMenu
 {
+    const char* name;
     const char* caption;
     std::vector<TMenuItem> items;
 };
@@ -115,7 +116,7 @@ void TMain::BuildMenus()
 {
     using M = TMain;
     const std::vector<TMenu> menus = {
-        {" 文件(&F) ",
+        {"Main_Menu_File", " 文件(&F) ",
          {{"Main_Menu_NewFile", "新建(&N)   Ctrl + N", &M::NewFile},
           {"Main_Menu_OpenFile", "打开 (&O)  Ctrl + O", &M::OpenFile},
           {"Main_Menu_SaveFile", "保存 (&S)   Ctrl + S", &M::SaveFile},
@@ -127,7 +128,7 @@ void TMain::BuildMenus()
           {nullptr, nullptr, nullptr},
           {"Main_Menu_SendEmail", "Email发送", nullptr},
           {"SysExit", "退 出 (&X)          Ctrl + X", nullptr}}},
-        {" 编辑(&E)",
+        {"Main_Menu_Edit", " 编辑(&E)",
          {{"Main_Menu_Undo", "取消(&Z)  Ctrl + Z", nullptr},
           {"Main_Menu_Repeat", "重复(&Y)  Ctrl + Y", nullptr},
           {nullptr, nullptr, nullptr},
@@ -139,12 +140,12 @@ void TMain::BuildMenus()
           {"Main_Menu_ShowObjectOpItem", "属性      Alt + Enter", &M::ShowPropertyDialogs},
           {"Main_Menu_ToBack", "下移层(&N)", nullptr},
           {"Main_Menu_ToFront", "下移层(&N)", nullptr}}},
-        {" 视图(&V) ",
+        {"Main_Menu_View", " 视图(&V) ",
          {{"Main_Menu_Views", "全屏显示(&U)  Ctrl + U", &M::ToggleFullScreen},
           {"Main_Menu_SpacePage", "版面(&W)        Ctrl + W", nullptr},
           {"Main_Menu_MessageBar", "状态栏(&S)      Ctrl + S", nullptr},
           {"Main_Menu_ShowDGrid", "显示数据表(&D) Ctrl + D", nullptr}}},
-        {" 工具(&T) ",
+        {"Main_Menu_Tools", " 工具(&T) ",
          {{"Main_Menu_CreateText", "文字(&T)", nullptr},
           {"Main_Menu_CreateLinesText", "文本(&S)", nullptr},
           {"Main_Menu_CreateLine", "线条(&L)", nullptr},
@@ -153,7 +154,7 @@ void TMain::BuildMenus()
           {"Main_Menu_CreateBarCode", "条码(&B)", nullptr},
           {"Main_Menu_CreateImage", "图片(&I)", nullptr},
           {"Main_Menu_PDF417", "二维码(&F)", nullptr}}},
-        {" 数据库(&D)",
+        {"Main_Menu_DataBaseMenu", " 数据库(&D)",
          {{"Main_Menu_Database", "数据源(&D) Ctrl + D", nullptr},
           {"Main_Menu_QueryData", "查询数据", nullptr},
           {"Main_Menu_Op", "操作数据库", nullptr},
@@ -164,20 +165,19 @@ void TMain::BuildMenus()
           {"Main_Menu_DBPrior", "上一条记录", nullptr},
           {"Main_Menu_DBLast", "最后一条记录", nullptr},
           {"Main_Menu_DBRoll", "自动滚动信息", nullptr}}},
-        {" 设置(&S) ", {{"Main_Menu_SetSystem", "系统设置(&S)", nullptr}}},
-        {" 帮助(&H)",
+        {"Main_Menu_Settings", " 设置(&S) ", {{"Main_Menu_SetSystem", "系统设置(&S)", nullptr}}},
+        {"Main_Menu_HelpMenu", " 帮助(&H)",
          {{"Main_Menu_Help", "Tessarine帮助(&H)", &M::Help}, {"Main_Menu_About", "关于Tessarine(&A)", &M::About}}},
     };
     for (const TMenu& menu : menus) {
         QMenu* m = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+        m->setObjectName(QString::fromUtf8(menu.name));
         for (const TMenuItem& item : menu.items) {
             if (!item.name) {
                 m->addSeparator();
                 continue;
             }
             m->addAction(MakeAction(QString::fromUtf8(item.name), QString::fromUtf8(item.caption), item.slot));
-        }
-        if (menu.items.front().name == std::string("Main_Menu_OtherSaveFile")) {
         }
     }
 

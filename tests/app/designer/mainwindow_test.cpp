@@ -1,5 +1,8 @@
 #include "app/designer/mainwindow.h"
 #include "app/designer/workarea.h"
+#include "app/settings/languageapplier.h"
+#include "app/settings/profile.h"
+#include "app/settings/setsystem.h"
 
 #include "document/design.h"
 #include "document/labelfile.h"
@@ -11,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QToolBar>
 
@@ -306,4 +310,28 @@ TEST(MainWindow, FullScreenHidesAndRestoresTheBars)
     w.main.ToggleFullScreen();
     EXPECT_TRUE(w.main.Bar("StandardTools")->isVisible());
     EXPECT_FALSE(w.main.Bar("LayerTools")->isVisible());
+}
+
+TEST(MainWindow, TheEnglishLanguageFileTranslatesEveryComponentItNames)
+{
+    const QString path = QStringLiteral(TESSARINE_SOURCE_DIR "/resources/languages/English.Lga");
+    const std::optional<TProfile> profile = TProfile::Load(path);
+    ASSERT_TRUE(profile.has_value());
+    Window w;
+    QObject* setSystem = w.main.SetSystem();
+    for (const auto& [section, window] : {std::pair<QString, QObject*>{QStringLiteral("Main"), &w.main},
+                                          std::pair<QString, QObject*>{QStringLiteral("SetSystem"), setSystem}}) {
+        ASSERT_TRUE(profile->HasSection(section));
+        for (const QString& key : profile->Keys(section)) {
+            const bool found = window->objectName() == key || window->findChild<QObject*>(key) != nullptr;
+            EXPECT_TRUE(found) << section.toStdString() << "/" << key.toStdString();
+        }
+    }
+    const std::optional<TLanguage> english = TLanguage::Load(path);
+    ASSERT_TRUE(english.has_value());
+    english->Apply(&w.main);
+    english->Apply(setSystem);
+    EXPECT_EQ(w.main.Action("Main_Menu_NewFile")->text(), QStringLiteral("&New          Ctrl+N"));
+    EXPECT_EQ(w.main.findChild<QMenu*>(QStringLiteral("Main_Menu_File"))->title(), QStringLiteral("&File"));
+    EXPECT_EQ(static_cast<QWidget*>(setSystem)->windowTitle(), QStringLiteral("System Settings"));
 }
