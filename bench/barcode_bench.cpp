@@ -4,7 +4,6 @@
 #include "barcode/imagebarcode.h"
 #include "barcode/rotate.h"
 
-#include <QGuiApplication>
 #include <QString>
 
 #include <benchmark/benchmark.h>
@@ -100,13 +99,3 @@ BENCHMARK(BM_Ean13)->Arg(0)->Arg(90)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Ean13_RenderedOnce)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // repaint it causes.
 #include "document/design.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -56,13 +55,3 @@ void BM_DragFrame(benchmark::State& state)
 BENCHMARK(BM_DragFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

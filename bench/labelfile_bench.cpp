@@ -4,7 +4,6 @@
 #include "document/labelfile.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -50,13 +49,3 @@ BENCHMARK(BM_SaveLabelFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadLabelFile)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

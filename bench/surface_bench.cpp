@@ -3,7 +3,6 @@
 #include "document/designdocument.h"
 #include "document/surfacepainter.h"
 
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -54,13 +53,3 @@ void BM_SurfaceRepaint(benchmark::State& state)
 BENCHMARK(BM_SurfaceRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

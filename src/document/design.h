@@ -91,6 +91,7 @@ private:
     void Constrain(bool ctrl);
     void PressSelecting(QPoint position, Qt::KeyboardModifiers modifiers);
     void PressFigure(QPoint position);
+    TShapePtr StartPlacing(TDrawTool tool, QPoint position);
     void PlacePicture(QPoint position);
     void PlaceText(QPoint position, bool box);
     void PlaceBarcode(QPoint position);

@@ -293,16 +293,25 @@ void TDesign::PressSelecting(QPoint position, Qt::KeyboardModifiers modifiers)
     Invalidate();
 }
 
+// The first steps of placing a picture or a symbol: the object at the press, its record as
+// GetInfo fills it, added to the document with nothing selected.
+TShapePtr TDesign::StartPlacing(TDrawTool tool, QPoint position)
+{
+    TDesignDocument& doc = *m_document;
+    const TShapePtr shape = doc.CreateShapeForTool(tool);
+    shape->AddPoint(position);
+    TObjectInfo info;
+    shape->GetInfo(info);
+    shape->Info = info;
+    doc.ClearSelection();
+    doc.AddNewShape(shape);
+    return shape;
+}
+
 void TDesign::PlacePicture(QPoint position)
 {
     TDesignDocument& doc = *m_document;
-    const TShapePtr image = doc.CreateShapeForTool(SpImage);
-    image->AddPoint(position);
-    TObjectInfo info;
-    image->GetInfo(info);
-    image->Info = info;
-    doc.ClearSelection();
-    doc.AddNewShape(image);
+    const TShapePtr image = StartPlacing(SpImage, position);
     // Only a picture the host confirms in this very placing keeps the object.
     doc.IsOpenImage = false;
     emit doc.OnInsertImage(image->LayerId, image->ShapeID, image.get(), doc.ShapeCount());
@@ -345,13 +354,7 @@ void TDesign::PlaceText(QPoint position, bool box)
 void TDesign::PlaceBarcode(QPoint position)
 {
     TDesignDocument& doc = *m_document;
-    const auto barcode = std::static_pointer_cast<TShowBarCode>(doc.CreateShapeForTool(SpBarCode));
-    barcode->AddPoint(position);
-    TObjectInfo info;
-    barcode->GetInfo(info);
-    barcode->Info = info;
-    doc.ClearSelection();
-    doc.AddNewShape(barcode);
+    const auto barcode = std::static_pointer_cast<TShowBarCode>(StartPlacing(SpBarCode, position));
     if (doc.OnShowBarCodeFrm)
         doc.OnShowBarCodeFrm();
 
@@ -385,13 +388,7 @@ void TDesign::PlaceBarcode(QPoint position)
 void TDesign::PlacePdf417(QPoint position)
 {
     TDesignDocument& doc = *m_document;
-    const auto symbol = std::static_pointer_cast<TShowBarCodePDF417>(doc.CreateShapeForTool(SpBarCodePDF417));
-    symbol->AddPoint(position);
-    TObjectInfo info;
-    symbol->GetInfo(info);
-    symbol->Info = info;
-    doc.ClearSelection();
-    doc.AddNewShape(symbol);
+    const auto symbol = std::static_pointer_cast<TShowBarCodePDF417>(StartPlacing(SpBarCodePDF417, position));
     doc.IsOpenImage = false;
     bool made = false;
     if (doc.OnShowBarCodePDF417Frm) {

@@ -87,10 +87,7 @@ void TMyLine::DrawHot()
 {
     if (!Canvas)
         return;
-    UseHotStyle();
-    UseVertexHandleStyle();
-    for (int i = 0; i < PointCount(); ++i)
-        DrawVertexHandle(Point(i));
+    DrawVertexHandles(PointCount());
     DrawGuides(Point(0), Point(1));
 }
 
@@ -197,13 +194,8 @@ void TMyPolygon::ResizeChangeValue(QPoint from, QPoint to)
 
 void TMyPolygon::DrawHot()
 {
-    if (!Canvas)
-        return;
-    UseHotStyle();
-    UseVertexHandleStyle();
-    // The last vertex repeats vertex 0.
-    for (int i = 0; i + 1 < PointCount(); ++i)
-        DrawVertexHandle(Point(i));
+    // The last vertex repeats vertex 0: it gets no handle of its own.
+    DrawVertexHandles(PointCount() - 1);
 }
 
 void TMyPolygon::Draw(bool forPrint)
@@ -238,12 +230,7 @@ void TMyPolygon::Sizing(QPoint from, QPoint to)
 
 void TMyPolyBezier::DrawHot()
 {
-    if (!Canvas)
-        return;
-    UseHotStyle();
-    UseVertexHandleStyle();
-    for (int i = 0; i < PointCount(); ++i)
-        DrawVertexHandle(Point(i));
+    DrawVertexHandles(PointCount());
 }
 
 void TMyPolyBezier::Draw(bool forPrint)

@@ -247,6 +247,16 @@ void TMyShape::DrawVertexHandle(QPoint at)
     Canvas->Rectangle(GdiRect(at.x() - HandleSize, at.y() - HandleSize, at.x() + HandleSize, at.y() + HandleSize));
 }
 
+void TMyShape::DrawVertexHandles(int count)
+{
+    if (!Canvas)
+        return;
+    UseHotStyle();
+    UseVertexHandleStyle();
+    for (int i = 0; i < count; ++i)
+        DrawVertexHandle(Point(i));
+}
+
 QPolygon TMyShape::ScreenPolygon(QPoint offset) const
 {
     QPolygon polygon;

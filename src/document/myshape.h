@@ -101,6 +101,8 @@ protected:
     void UseSolidStyle();
     void DrawHandle(QPoint at);
     void DrawVertexHandle(QPoint at);
+    // Hot style, then a vertex handle on each of the first count vertices.
+    void DrawVertexHandles(int count);
     QPolygon ScreenPolygon(QPoint offset = {}) const;
 
     struct TCanvasStyle
