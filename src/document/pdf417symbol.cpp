@@ -44,6 +44,8 @@ bool MakePdf417Symbol(TShowBarCodePDF417& shape, const QString& dataFile, const 
     const QDir work(QDir(tempPath).filePath(QStringLiteral("_KWZ")));
     QDir().mkpath(work.path());
     QFile::remove(work.filePath(QString::fromLatin1(TPdf417Maker::kErrorFile)));
+    // A picture left by an earlier attempt must never pass for this one.
+    QFile::remove(work.filePath(QString::fromLatin1(TPdf417Maker::kSymbolFile)));
 
     TPdf417Maker maker;
     maker.SetTempDirectory(work.path());

@@ -26,8 +26,9 @@ bool IsAscii(const QByteArray& bytes)
 } // namespace
 
 // Most strings of a document are empty or plain ASCII, which GBK keeps byte for byte; only
-// the others go through the converter, which is costly to open, so each thread keeps one.
-// Stateless, so a lead byte cut off at the end counts as an error instead of waiting.
+// the others go through a converter. Each call takes a fresh one: a converter keeps reporting
+// an error once it had one, even after resetState(). Stateless, so a lead byte cut off at the
+// end counts as an error instead of waiting.
 
 QByteArray Encode(const QString& text, bool* ok)
 {
@@ -35,8 +36,7 @@ QByteArray Encode(const QString& text, bool* ok)
         *ok = true;
     if (IsAscii(text))
         return text.toLatin1();
-    thread_local QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
-    encoder.resetState();
+    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
     QByteArray bytes = encoder.encode(text);
     if (ok)
         *ok = !encoder.hasError();
@@ -49,8 +49,7 @@ QString Decode(const QByteArray& bytes, bool* ok)
         *ok = true;
     if (IsAscii(bytes))
         return QString::fromLatin1(bytes);
-    thread_local QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
-    decoder.resetState();
+    QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (ok)
         *ok = !decoder.hasError();

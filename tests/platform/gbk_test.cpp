@@ -32,3 +32,16 @@ TEST(Gbk, DamagedBytesDecodeWithoutCrashing)
     EXPECT_FALSE(ok);
     EXPECT_LE(text.size(), 1);
 }
+
+TEST(Gbk, OneBadStringDoesNotSpoilTheNext)
+{
+    bool ok = true;
+    gbk::Encode(QStringLiteral("\U0001F600"), &ok);
+    EXPECT_FALSE(ok);
+    gbk::Encode(QStringLiteral("标签"), &ok);
+    EXPECT_TRUE(ok);
+    gbk::Decode(QByteArray("\xCB", 1), &ok);
+    EXPECT_FALSE(ok);
+    gbk::Decode(QByteArray("\xCB\xCE"), &ok);
+    EXPECT_TRUE(ok);
+}

@@ -30,6 +30,7 @@ int main(int argc, char** argv)
         main.setGeometry(screen->availableGeometry());
     main.SetSystem(); // last: applies the stored language to every window
     main.showMaximized();
+    main.ShowToolPalette();
     if (!main.OpenCommandLine(app.arguments().mid(1)))
         return 1;
     // For the start-up benchmark: quit as soon as the window is ready for input.

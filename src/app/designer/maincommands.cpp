@@ -4,6 +4,7 @@
 
 #include "workarea.h"
 
+#include "app/dialogs/aboutbox.h"
 #include "app/settings/fileassociation.h"
 #include "document/design.h"
 #include "document/labelfile.h"
@@ -189,11 +190,7 @@ void TMain::Help()
 
 void TMain::About()
 {
-    QMessageBox box(this);
-    box.setObjectName(QStringLiteral("AboutBox"));
-    box.setWindowTitle(QStringLiteral("关于Tessarine"));
-    box.setText(QStringLiteral("Tessarine 标签排版设计\n") + m_data.VersionText + QStringLiteral("  ") + m_data.BuildText);
-    box.exec();
+    TAboutBox(m_data.VersionText, m_data.BuildText, this).exec();
 }
 
 } // namespace tessarine

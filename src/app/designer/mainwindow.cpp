@@ -2,6 +2,12 @@
 
 #include "workarea.h"
 
+#include "app/dialogs/barcodepdf417.h"
+#include "app/dialogs/fileinformation.h"
+#include "app/dialogs/imagelibrary.h"
+#include "app/dialogs/setimage.h"
+#include "app/dialogs/setobject.h"
+#include "app/dialogs/tools.h"
 #include "app/settings/setsystem.h"
 #include "document/design.h"
 #include "document/rulerpanel.h"
@@ -75,6 +81,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent), m_workArea(new TWorkArea(th
     BuildStatusBar();
     BuildPopupMenu();
     BuildShortcuts();
+    BuildDialogs();
     ConnectDesign();
     DisableInitialCommands();
     m_settings.LoadSystemSettings(m_data);
@@ -471,6 +478,48 @@ void TMain::BuildShortcuts()
     }
 }
 
+void TMain::BuildDialogs()
+{
+    TDesignDocument& doc = Document();
+    m_setObject = new TSetObject(this);
+    m_setImage = new TSetImage(this);
+    m_pdf417 = new TBarCodePDF417(doc, this);
+    auto apply = [this](int index, const TObjectInfo& info) { Document().SetObjectInfo(index, info); };
+    connect(m_setObject, &TSetObject::ObjectInfoAccepted, this, apply);
+    connect(m_setImage, &TSetImage::ObjectInfoAccepted, this, apply);
+    m_tools = new TTools(doc, this);
+    connect(m_tools, &TTools::ToolChosen, this, [this](TDrawTool tool) { Design()->SetShapeTool(tool); });
+    connect(m_tools, &TTools::LeaveFullScreenRequested, this, &TMain::ToggleFullScreen);
+    connect(Action("Main_Menu_FileInfo"), &QAction::triggered, this, [this] { TFileInformation(Document(), this).exec(); });
+    connect(Action("InsertImage"), &QAction::triggered, this, [this] { TImageLibrary(Document(), this).exec(); });
+    doc.OnShowBarCodePDF417Frm = [this] {
+        m_pdf417->exec();
+        return true;
+    };
+    doc.OnShowSetObjFrm = [this](TObjectInfo& record) {
+        ShowObjectDialog(record);
+        return true;
+    };
+}
+
+void TMain::ShowObjectDialog(TObjectInfo& record)
+{
+    // The shape dialog fills its boxes from the record; the others read EditInfo whole.
+    m_data.EditInfo = record;
+    switch (record.Kind) {
+    case kindBox:
+    case kindLine:
+        m_setObject->Load(record);
+        m_setObject->exec();
+        break;
+    case kindImage:
+        m_setImage->Load(record);
+        m_setImage->exec();
+        break;
+    default: break; // the text and barcode dialogs come with their own windows
+    }
+}
+
 void TMain::ConnectDesign()
 {
     TDesign* design = Design();
@@ -564,6 +613,13 @@ void TMain::TakeStyleFromBar()
     }
 }
 
+void TMain::ShowToolPalette()
+{
+    const QRect work = m_workArea->geometry();
+    m_tools->move(mapToGlobal(TTools::PalettePosition(size(), work.top(), work.height())));
+    m_tools->show();
+}
+
 void TMain::ApplyTextStyle(int angleStep)
 {
     Document().ApplyTextStyle(angleStep);
@@ -646,6 +702,7 @@ void TMain::ToggleFullScreen()
 {
     static const char* const kBars[] = {"StandardTools", "BarFormat", "LayerTools", "TBToolWindow3"};
     m_fullScreen = !m_fullScreen;
+    m_tools->SetFullScreenMode(m_fullScreen);
     for (int i = 0; i < 4; ++i) {
         QToolBar* toolBar = Bar(QString::fromUtf8(kBars[i]));
         if (m_fullScreen) {

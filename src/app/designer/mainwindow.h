@@ -23,7 +23,11 @@ namespace tessarine {
 
 class TDesign;
 class TDesignDocument;
+class TBarCodePDF417;
+class TSetImage;
+class TSetObject;
 class TSetSystem;
+class TTools;
 class TWorkArea;
 
 // Set while the port writer sends a command stream to a printer port.
@@ -74,6 +78,12 @@ public:
     // Starts a second instance of the program.
     std::function<void()> StartNewInstance;
 
+    TSetObject* SetObjectDialog() const { return m_setObject; }
+    TSetImage* SetImageDialog() const { return m_setImage; }
+    TTools* ToolPalette() const { return m_tools; }
+    // Floats the tool palette at the left of the work area.
+    void ShowToolPalette();
+
     // The system settings dialog. Created last, after every other window, because creating it
     // applies the stored language to all of them.
     TSetSystem* SetSystem();
@@ -96,6 +106,8 @@ private:
     void BuildStatusBar();
     void BuildPopupMenu();
     void BuildShortcuts();
+    void BuildDialogs();
+    void ShowObjectDialog(TObjectInfo& record);
     void ConnectDesign();
     void DisableInitialCommands();
     QAction* MakeAction(const QString& name, const QString& caption, void (TMain::*slot)());
@@ -123,6 +135,10 @@ private:
     QHash<QString, QWidget*> m_formatControls;
     QMenu* m_popup = nullptr;
     TSetSystem* m_setSystem = nullptr;
+    TSetObject* m_setObject = nullptr;
+    TSetImage* m_setImage = nullptr;
+    TBarCodePDF417* m_pdf417 = nullptr;
+    TTools* m_tools = nullptr;
     QComboBox* m_fontBox = nullptr;
     QComboBox* m_sizeBox = nullptr;
     QLineEdit* m_inText = nullptr;

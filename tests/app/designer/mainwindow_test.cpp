@@ -1,4 +1,10 @@
 #include "app/designer/mainwindow.h"
+#include "app/dialogs/aboutbox.h"
+#include "app/dialogs/barcodepdf417.h"
+#include "app/dialogs/fileinformation.h"
+#include "app/dialogs/imagelibrary.h"
+#include "app/dialogs/setimage.h"
+#include "app/dialogs/setobject.h"
 #include "app/designer/workarea.h"
 #include "app/settings/languageapplier.h"
 #include "app/settings/profile.h"
@@ -16,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -319,9 +326,24 @@ TEST(MainWindow, TheEnglishLanguageFileTranslatesEveryComponentItNames)
     ASSERT_TRUE(profile.has_value());
     Window w;
     QObject* setSystem = w.main.SetSystem();
-    for (const auto& [section, window] : {std::pair<QString, QObject*>{QStringLiteral("Main"), &w.main},
-                                          std::pair<QString, QObject*>{QStringLiteral("SetSystem"), setSystem}}) {
-        ASSERT_TRUE(profile->HasSection(section));
+    TDesignDocument doc;
+    TImageLibrary library(doc);
+    TFileInformation information(doc);
+    TAboutBox about(QStringLiteral("Ver3.1"), QStringLiteral("Build 3002"));
+    TBarCodePDF417 pdf417(doc);
+    const std::pair<QString, QObject*> windows[] = {
+        {QStringLiteral("Main"), &w.main},
+        {QStringLiteral("SetSystem"), setSystem},
+        {QStringLiteral("SetObject"), w.main.SetObjectDialog()},
+        {QStringLiteral("SetImage"), w.main.SetImageDialog()},
+        {QStringLiteral("ImageLibrary"), &library},
+        {QStringLiteral("FileInformation"), &information},
+        {QStringLiteral("AboutBox"), &about},
+        {QStringLiteral("BarCodePDF417"), &pdf417},
+    };
+    EXPECT_EQ(profile->Sections().size(), int(std::size(windows)) + 1); // and "Style"
+    for (const auto& [section, window] : windows) {
+        ASSERT_TRUE(profile->HasSection(section)) << section.toStdString();
         for (const QString& key : profile->Keys(section)) {
             const bool found = window->objectName() == key || window->findChild<QObject*>(key) != nullptr;
             EXPECT_TRUE(found) << section.toStdString() << "/" << key.toStdString();
@@ -334,4 +356,24 @@ TEST(MainWindow, TheEnglishLanguageFileTranslatesEveryComponentItNames)
     EXPECT_EQ(w.main.Action("Main_Menu_NewFile")->text(), QStringLiteral("&New          Ctrl+N"));
     EXPECT_EQ(w.main.findChild<QMenu*>(QStringLiteral("Main_Menu_File"))->title(), QStringLiteral("&File"));
     EXPECT_EQ(static_cast<QWidget*>(setSystem)->windowTitle(), QStringLiteral("System Settings"));
+}
+
+TEST(MainWindow, DoubleClickOpensTheDialogOfTheKind)
+{
+    Window w;
+    w.Tool("Main_Menu_CreateRectangle");
+    w.Drag({40, 40}, {200, 120});
+    w.Click({100, 80});
+    bool shown = false;
+    TObjectInfo loaded;
+    QTimer::singleShot(0, [&] {
+        shown = w.main.SetObjectDialog()->isVisible();
+        loaded = w.main.SetObjectDialog()->EditInfo();
+        w.main.SetObjectDialog()->reject();
+    });
+    QTest::mouseDClick(w.Surface(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 80));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(loaded.Kind, kindBox);
+    EXPECT_EQ(w.main.Data().EditInfo.Kind, kindBox);
+    EXPECT_EQ(w.Surface()->MouseState, 0);
 }
