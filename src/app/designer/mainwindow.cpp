@@ -23,6 +23,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -56,14 +58,23 @@ struct TMenu
 
 } // namespace
 
-TMain::TMain(QWidget* parent) : QMainWindow(parent), m_workArea(new TWorkArea(this))
+TMain::TMain(QWidget* parent) : QMainWindow(parent), m_workArea(new TWorkArea), m_dataGrid(new QTableView)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(kUntitledTitle);
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(12);
     setFont(font);
-    setCentralWidget(m_workArea);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_workArea, 1);
+    m_dataGrid->setObjectName(QStringLiteral("ShowDBGrid"));
+    m_dataGrid->setMinimumHeight(140);
+    m_dataGrid->hide();
+    column->addWidget(m_dataGrid);
+    setCentralWidget(central);
 
     Warn = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
     Ask = [this](const QString& text, QMessageBox::StandardButtons buttons) {
@@ -213,6 +224,8 @@ void TMain::BuildMenus()
     connect(Action("Main_Menu_ToBack"), &QAction::triggered, this, [&doc] { doc.SendToBack(); });
     connect(Action("Main_Menu_ToFront"), &QAction::triggered, this, [&doc] { doc.BringToFront(); });
     Action("Main_Menu_ToFront")->setStatusTip(QStringLiteral("将被选对象向上层移动"));
+    connect(Action("Main_Menu_ShowDGrid"), &QAction::triggered, this,
+            [this] { m_dataGrid->setVisible(!m_dataGrid->isVisible()); });
     connect(Action("Main_Menu_MessageBar"), &QAction::triggered, this,
             [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     const std::pair<const char*, TDrawTool> tools[] = {

@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QTableView;
 class QToolBar;
 class QToolButton;
 
@@ -47,6 +48,8 @@ public:
     TDesign* Design() const;
     TDesignDocument& Document() const;
     TWorkArea* WorkArea() const { return m_workArea; }
+    // The data grid below the work area, hidden until asked for.
+    QTableView* DataGrid() const { return m_dataGrid; }
     TData& Data() { return m_data; }
     TSettingsStore& Settings() { return m_settings; }
     // The label-stock layout the document carries to and from its file.
@@ -130,6 +133,7 @@ private:
     TSettingsStore m_settings;
     TLabelLayout m_labelLayout;
     TWorkArea* m_workArea;
+    QTableView* m_dataGrid;
     QHash<QString, QAction*> m_actions;
     QHash<int, QLabel*> m_panels;
     QHash<QString, QWidget*> m_formatControls;

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTableView>
 #include <QTimer>
 #include <QToolBar>
 
@@ -90,6 +91,9 @@ TEST(MainWindow, StartsUntitledWithItsPanelsAndDisabledCommands)
     EXPECT_EQ(w.Doc().EditALeft, 0);
     EXPECT_EQ(w.Surface()->pos(), QPoint(3, 3)); // (25, 25) of the work area
     EXPECT_EQ(static_cast<QComboBox*>(w.main.FormatControl("WordSize"))->currentText(), QStringLiteral("16"));
+    EXPECT_FALSE(w.main.DataGrid()->isVisible());
+    w.main.Action("Main_Menu_ShowDGrid")->trigger();
+    EXPECT_TRUE(w.main.DataGrid()->isVisible());
 }
 
 TEST(MainWindow, CreatesObjectsWithTheMouseAndFollowsTheSelection)
