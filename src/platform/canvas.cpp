@@ -235,22 +235,22 @@ void InvertPaintedPixels(QImage& layer)
 
 } // namespace
 
-QFont ToQFont(const TFontSpec& spec)
+QFont ToQFont(const TFontSpec& description)
 {
     // Every path that paints text needs the Windows face names mapped, whoever started it.
     static const bool registered = (RegisterFontSubstitutions(), true);
     Q_UNUSED(registered);
 
-    QFont font(spec.Name);
-    font.setWeight(QFont::Weight(std::clamp(spec.Weight == 0 ? 400 : spec.Weight, 1, 1000)));
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
-    font.setStrikeOut(spec.StrikeOut);
+    QFont font(description.Name);
+    font.setWeight(QFont::Weight(std::clamp(description.Weight == 0 ? 400 : description.Weight, 1, 1000)));
+    font.setItalic(description.Italic);
+    font.setUnderline(description.Underline);
+    font.setStrikeOut(description.StrikeOut);
     // Windows text output does not kern, and measured widths must add up character by character.
     font.setKerning(false);
-    font.setPixelSize(PixelSizeForHeight(font, spec.Height));
-    if (spec.Width > 0)
-        font.setStretch(StretchForWidth(font, spec.Width));
+    font.setPixelSize(PixelSizeForHeight(font, description.Height));
+    if (description.Width > 0)
+        font.setStretch(StretchForWidth(font, description.Width));
     return font;
 }
 
@@ -553,10 +553,10 @@ QRect TCanvas::DeviceRect() const
 
 const TCanvas::TFontCache& TCanvas::CurrentFont() const
 {
-    if (!m_font.Valid || m_font.Spec != Font) {
+    if (!m_font.Valid || m_font.Description != Font) {
         m_font.Font = ToQFont(Font);
         std::tie(m_font.Ascent, m_font.CellHeight) = AscentAndCell(m_font.Font);
-        m_font.Spec = Font;
+        m_font.Description = Font;
         m_font.Valid = true;
     }
     return m_font;

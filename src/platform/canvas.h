@@ -70,7 +70,7 @@ inline QRect GdiRect(int left, int top, int right, int bottom)
 }
 
 // The QFont that paints a font description (substitutions for Windows face names included).
-QFont ToQFont(const TFontSpec& spec);
+QFont ToQFont(const TFontSpec& description);
 
 // Where label objects paint: screen bitmaps, previews, printers and thermal bitmaps alike.
 // Objects set Pen, Brush and Font directly and read them back; every drawing call uses their
@@ -132,7 +132,7 @@ private:
     // The QFont made from Font, remade when Font changes.
     struct TFontCache
     {
-        TFontSpec Spec; // what Font was made from
+        TFontSpec Description; // what Font was made from
         QFont Font;
         qreal Ascent = 0;
         qreal CellHeight = 0;
