@@ -370,15 +370,13 @@ void TDesign::PlaceBarcode(QPoint position)
     bar.WordInfo.Height = 16;
     bar.WordInfo.CharSet = doc.Font.Charset;
     QString settled;
-    if (RenderLinearBarcode(*barcode, &settled)) {
+    const bool rendered = RenderLinearBarcode(*barcode, &settled);
+    if (rendered)
         bar.BarCode.Data = settled;
-        doc.AddToSelection(barcode);
-        // The box is the unturned rendering's size, turned with it, plus room for the text.
-        barcode->AddPoint(position + QPoint(barcode->BarBitmap.Width() + 25, barcode->BarBitmap.Height()));
-    } else {
-        doc.AddToSelection(barcode);
-        barcode->AddPoint(position);
-    }
+    doc.AddToSelection(barcode);
+    // The box is the unturned rendering's size, turned with it, plus room for the text.
+    barcode->AddPoint(rendered ? position + QPoint(barcode->BarBitmap.Width() + 25, barcode->BarBitmap.Height())
+                               : position);
     if (!doc.IsOpenImage)
         doc.DeleteSelected();
     doc.IsOpenImage = false;
