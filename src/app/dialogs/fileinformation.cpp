@@ -1,5 +1,7 @@
 #include "fileinformation.h"
 
+#include "dialogbuttons.h"
+
 #include "document/designdocument.h"
 
 #include <QGridLayout>
@@ -58,24 +60,11 @@ TFileInformation::TFileInformation(TDesignDocument& document, QWidget* parent)
     fields->addWidget(m_information, 3, 1);
     fields->setColumnMinimumWidth(1, 300);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("OK_BM"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("Cancel_BM"));
-    auto* help = new QPushButton(QStringLiteral("帮助"), this);
-    help->setObjectName(QStringLiteral("Help_BM"));
-    connect(ok, &QPushButton::clicked, this, &TFileInformation::OK_BMClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    const TDialogButtons buttons = MakeOkCancelHelp(this);
+    connect(buttons.Ok, &QPushButton::clicked, this, &TFileInformation::OK_BMClick);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,5 +1,7 @@
 #include "imagelibrary.h"
 
+#include "dialogbuttons.h"
+
 #include "clipart.h"
 
 #include "document/designdocument.h"
@@ -47,25 +49,12 @@ TImageLibrary::TImageLibrary(TDesignDocument& document, QWidget* parent)
                          kVisibleRows * kGrid.height() + frame);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &TImageLibrary::OK_BMClick);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("OK_BM"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("Cancel_BM"));
-    auto* help = new QPushButton(QStringLiteral("帮助"), this);
-    help->setObjectName(QStringLiteral("Help_BM"));
-    connect(ok, &QPushButton::clicked, this, &TImageLibrary::OK_BMClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const TDialogButtons buttons = MakeOkCancelHelp(this);
+    connect(buttons.Ok, &QPushButton::clicked, this, &TImageLibrary::OK_BMClick);
     // There is no help content for the library; the button stays for the familiar layout.
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
