@@ -1,0 +1,216 @@
+#include "datamodule.h"
+
+#include <QAtomicInteger>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlField>
+
+namespace tessarine {
+
+namespace {
+
+QString NewConnectionName()
+{
+    static QAtomicInteger<int> counter;
+    return QStringLiteral("tessarine-data-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+bool IsSqliteFile(const QString& text)
+{
+    const QString suffix = QFileInfo(text).suffix().toLower();
+    return suffix == QLatin1String("db") || suffix == QLatin1String("sqlite") || suffix == QLatin1String("sqlite3");
+}
+
+} // namespace
+
+TConnectionTarget ParseConnectionString(const QString& connection)
+{
+    const QString text = connection.trimmed();
+    if (text.contains(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive))
+        return {TConnectionTarget::File, text};
+    if (text.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
+        text.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive))
+        return {TConnectionTarget::Postgres, text};
+    if (IsSqliteFile(text) && !text.contains(QLatin1Char('=')))
+        return {TConnectionTarget::Sqlite, text};
+    // Qt's ODBC driver adds "DSN=" itself to anything without DRIVER=: give it the bare name.
+    if (text.startsWith(QLatin1String("DSN="), Qt::CaseInsensitive) && !text.contains(QLatin1Char(';')))
+        return {TConnectionTarget::Odbc, text.mid(4)};
+    return {TConnectionTarget::Odbc, text};
+}
+
+TKWZDataModule::TKWZDataModule(QObject* parent) : QObject(parent), m_connectionName(NewConnectionName()) {}
+
+TKWZDataModule::~TKWZDataModule()
+{
+    Close();
+    m_database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool TKWZDataModule::Fail(const QString& why)
+{
+    m_error = why;
+    return false;
+}
+
+bool TKWZDataModule::Connect(const QString& connection)
+{
+    Close();
+    if (m_database.isValid()) {
+        m_database.close();
+        m_database = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    const TConnectionTarget target = ParseConnectionString(connection);
+    switch (target.kind) {
+    case TConnectionTarget::Sqlite:
+        m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        if (!QFileInfo::exists(target.driverText))
+            return Fail(QStringLiteral("找不到数据库文件: %1").arg(target.driverText));
+        m_database.setDatabaseName(target.driverText);
+        break;
+    case TConnectionTarget::File:
+        m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        m_database.setDatabaseName(QStringLiteral(":memory:"));
+        break;
+    case TConnectionTarget::Postgres:
+        m_database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
+        m_database.setConnectOptions();
+        m_database.setDatabaseName(target.driverText);
+        break;
+    case TConnectionTarget::Odbc:
+        m_database = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
+        m_database.setDatabaseName(target.driverText);
+        break;
+    }
+    if (!m_database.open())
+        return Fail(m_database.lastError().text());
+    if (target.kind == TConnectionTarget::File) {
+        QString error;
+        if (!FileSourceLoader)
+            return Fail(QStringLiteral("no reader for this file source"));
+        if (!FileSourceLoader(target.driverText, m_database, &error))
+            return Fail(error);
+    }
+    m_error.clear();
+    return true;
+}
+
+bool TKWZDataModule::IsConnected() const
+{
+    return m_database.isValid() && m_database.isOpen();
+}
+
+bool TKWZDataModule::Open(const QString& sql)
+{
+    Close();
+    if (!IsConnected())
+        return Fail(QStringLiteral("未连接数据库"));
+    m_query = QSqlQuery(m_database);
+    m_query.setForwardOnly(false);
+    if (!m_query.exec(sql))
+        return Fail(m_query.lastError().text());
+    // Not every driver knows its row count or where last() lands: count by walking.
+    m_count = 0;
+    for (bool ok = m_query.first(); ok; ok = m_query.next())
+        ++m_count;
+    m_position = -1;
+    return m_count == 0 || MoveTo(0);
+}
+
+void TKWZDataModule::Close()
+{
+    m_query.finish();
+    m_query = QSqlQuery();
+    m_count = 0;
+    m_position = -1;
+}
+
+QStringList TKWZDataModule::Tables() const
+{
+    return IsConnected() ? m_database.tables() : QStringList();
+}
+
+QStringList TKWZDataModule::Fields(const QString& table) const
+{
+    QStringList names;
+    const QSqlRecord record = m_database.record(table);
+    for (int i = 0; i < record.count(); ++i)
+        names.append(record.fieldName(i));
+    return names;
+}
+
+int TKWZDataModule::RecordNo() const
+{
+    return IsOpen() ? m_position + 1 : 0;
+}
+
+bool TKWZDataModule::MoveTo(int index)
+{
+    if (!IsOpen() || index < 0 || index >= m_count)
+        return false;
+    bool ok = m_query.seek(index) && m_query.at() == index;
+    if (!ok) {
+        ok = m_query.first();
+        for (int i = 0; ok && i < index; ++i)
+            ok = m_query.next();
+    }
+    if (!ok)
+        return false;
+    m_position = index;
+    emit RecordChanged();
+    return true;
+}
+
+bool TKWZDataModule::First()
+{
+    return MoveTo(0);
+}
+
+bool TKWZDataModule::Prior()
+{
+    return m_position > 0 && MoveTo(m_position - 1);
+}
+
+bool TKWZDataModule::Next()
+{
+    return m_position + 1 < m_count && MoveTo(m_position + 1);
+}
+
+bool TKWZDataModule::Last()
+{
+    return MoveTo(m_count - 1);
+}
+
+bool TKWZDataModule::SetRecordNo(int number)
+{
+    return MoveTo(number - 1);
+}
+
+bool TKWZDataModule::Locate(const QString& field, const QString& text)
+{
+    if (!IsOpen())
+        return false;
+    int index = 0;
+    for (bool ok = m_query.first(); ok; ok = m_query.next(), ++index) {
+        const QVariant value = m_query.record().value(field);
+        if (value.isValid() && value.toString().startsWith(text, Qt::CaseInsensitive))
+            return MoveTo(index);
+    }
+    const int position = m_position;
+    m_position = -1;
+    if (position >= 0) {
+        // Back where it was, without telling anyone of a move.
+        const QSignalBlocker quiet(this);
+        MoveTo(position);
+    }
+    return false;
+}
+
+QSqlRecord TKWZDataModule::CurrentRecord() const
+{
+    return IsOpen() && m_position >= 0 ? m_query.record() : QSqlRecord();
+}
+
+} // namespace tessarine

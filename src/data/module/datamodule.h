@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace tessarine {
+
+// What a stored connection string names, and the driver that serves it.
+struct TConnectionTarget
+{
+    enum Kind { Sqlite, Odbc, Postgres, File };
+    Kind kind = Odbc;
+    QString driverText; // database name, ODBC connection text or PostgreSQL options
+};
+
+// Maps the connection texts documents and settings keep to a driver: SQLite files (the embedded
+// default), ODBC data source names and DRIVER= strings, PostgreSQL URLs and key=value strings.
+// Jet strings for workbooks, dBase folders and text files are File targets, loaded by the
+// file-source readers into an in-memory SQLite database.
+TConnectionTarget ParseConnectionString(const QString& connection);
+
+// The connection, the query and its position: the data source every grid, navigator and the
+// record filling follow. Each record move and each edited value raises RecordChanged.
+class TKWZDataModule : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TKWZDataModule(QObject* parent = nullptr);
+    ~TKWZDataModule() override;
+
+    // Loads a file source (workbook, dBase folder, text files) into the given SQLite database.
+    std::function<bool(const QString& connection, QSqlDatabase& memory, QString* error)> FileSourceLoader;
+
+    bool Connect(const QString& connection);
+    bool IsConnected() const;
+    // Runs the query text and moves to its first record.
+    bool Open(const QString& sql);
+    bool IsOpen() const { return m_query.isActive() && m_query.isSelect(); }
+    void Close();
+    QString ErrorText() const { return m_error; }
+
+    QStringList Tables() const;
+    QStringList Fields(const QString& table) const;
+
+    // Record position: 1-based number and count; 0 when there is no record.
+    int RecordNo() const;
+    int RecordCount() const { return m_count; }
+    bool First();
+    bool Prior();
+    bool Next();
+    bool Last();
+    bool SetRecordNo(int number);
+    // Moves to the first record whose field begins with text (case-insensitive).
+    bool Locate(const QString& field, const QString& text);
+    QSqlRecord CurrentRecord() const;
+
+signals:
+    void RecordChanged();
+
+private:
+    // Moves to a 0-based row; drivers that cannot seek are walked from the first row.
+    bool MoveTo(int index);
+    bool Fail(const QString& why);
+
+    QString m_connectionName;
+    QSqlDatabase m_database;
+    QSqlQuery m_query;
+    int m_count = 0;
+    int m_position = -1;
+    QString m_error;
+};
+
+} // namespace tessarine

@@ -1,0 +1,107 @@
+#include "data/module/datamodule.h"
+
+#include "support/testsupport.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+
+using namespace tessarine;
+
+namespace {
+
+// A SQLite file with five products.
+QString MakeDatabase()
+{
+    const QString path = test::TempDir() + QStringLiteral("/products.db");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
+        db.setDatabaseName(path);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        EXPECT_TRUE(q.exec(QStringLiteral("CREATE TABLE Products (Code TEXT, Name TEXT, Price REAL)")));
+        const char* rows[][3] = {{"6901", "绿茶", "12.5"}, {"6902", "红茶", "15"}, {"7001", "乌龙", "20.25"},
+                                 {"7002", "普洱", "31"}, {"8001", "Coffee", "9.9"}};
+        for (const auto& row : rows) {
+            q.prepare(QStringLiteral("INSERT INTO Products VALUES (?, ?, ?)"));
+            for (int i = 0; i < 3; ++i)
+                q.addBindValue(QString::fromUtf8(row[i]));
+            EXPECT_TRUE(q.exec());
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+    return path;
+}
+
+} // namespace
+
+TEST(ConnectionString, NamesTheDriver)
+{
+    const struct
+    {
+        QString text;
+        TConnectionTarget::Kind kind;
+        QString driverText;
+    } cases[] = {
+        {"/data/labels.db", TConnectionTarget::Sqlite, "/data/labels.db"},
+        {"Products", TConnectionTarget::Odbc, "Products"},
+        {"DSN=Products", TConnectionTarget::Odbc, "Products"},
+        {"DRIVER={SQLite3};Database=/tmp/a.db", TConnectionTarget::Odbc, "DRIVER={SQLite3};Database=/tmp/a.db"},
+        {"postgresql://localhost/labels", TConnectionTarget::Postgres, "postgresql://localhost/labels"},
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=a.xls;Extended Properties=Excel 8.0",
+         TConnectionTarget::File, "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=a.xls;Extended Properties=Excel 8.0"},
+    };
+    for (const auto& c : cases) {
+        const TConnectionTarget target = ParseConnectionString(c.text);
+        EXPECT_EQ(target.kind, c.kind) << c.text.toStdString();
+        EXPECT_EQ(target.driverText, c.driverText) << c.text.toStdString();
+    }
+}
+
+TEST(DataModule, NavigatesAndReportsEveryMove)
+{
+    for (const QString& connection : {QStringLiteral("%1"), QStringLiteral("DRIVER={SQLite3};Database=%1")}) {
+        TKWZDataModule data;
+        ASSERT_TRUE(data.Connect(connection.arg(MakeDatabase()))) << data.ErrorText().toStdString();
+        EXPECT_TRUE(data.Tables().contains(QStringLiteral("Products")));
+        EXPECT_EQ(data.Fields(QStringLiteral("Products")), (QStringList{"Code", "Name", "Price"}));
+        QSignalSpy moves(&data, &TKWZDataModule::RecordChanged);
+        ASSERT_TRUE(data.Open(QStringLiteral("Select * From [Products] Order By Code")));
+        EXPECT_EQ(data.RecordCount(), 5);
+        EXPECT_EQ(data.RecordNo(), 1);
+        EXPECT_EQ(data.CurrentRecord().value(QStringLiteral("Name")).toString(), QStringLiteral("绿茶"));
+        EXPECT_TRUE(data.Next());
+        EXPECT_EQ(data.RecordNo(), 2);
+        EXPECT_TRUE(data.Last());
+        EXPECT_FALSE(data.Next()); // nothing after the last record
+        EXPECT_EQ(data.RecordNo(), 5);
+        EXPECT_TRUE(data.SetRecordNo(3));
+        EXPECT_EQ(data.CurrentRecord().value(QStringLiteral("Code")).toString(), QStringLiteral("7001"));
+        EXPECT_FALSE(data.SetRecordNo(9));
+        EXPECT_TRUE(data.First());
+        EXPECT_FALSE(data.Prior());
+        EXPECT_TRUE(data.Locate(QStringLiteral("Name"), QStringLiteral("co")));
+        EXPECT_EQ(data.RecordNo(), 5);
+        EXPECT_FALSE(data.Locate(QStringLiteral("Name"), QStringLiteral("zz")));
+        EXPECT_EQ(data.RecordNo(), 5);
+        EXPECT_EQ(moves.count(), 6); // open, next, last, set, first, locate
+    }
+}
+
+TEST(DataModule, FailuresAreReportedNotCrashed)
+{
+    TKWZDataModule data;
+    EXPECT_FALSE(data.Open(QStringLiteral("Select 1")));
+    EXPECT_FALSE(data.ErrorText().isEmpty());
+    EXPECT_FALSE(data.Connect(test::TempDir() + QStringLiteral("/missing.db")));
+    EXPECT_FALSE(data.Connect(QStringLiteral("NoSuchDataSourceName")));
+    EXPECT_FALSE(data.ErrorText().isEmpty());
+    ASSERT_TRUE(data.Connect(MakeDatabase()));
+    EXPECT_FALSE(data.Open(QStringLiteral("Select * From [Nothing]")));
+    EXPECT_FALSE(data.Next());
+    EXPECT_EQ(data.RecordNo(), 0);
+    EXPECT_TRUE(data.CurrentRecord().isEmpty());
+    EXPECT_FALSE(data.Connect(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=x.xls")));
+}
