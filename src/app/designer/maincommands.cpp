@@ -50,6 +50,7 @@ bool TMain::LoadDocument(const QString& path)
         return false;
     m_labelLayout = layout;
     m_settings.WriteDataSource(source);
+    ReconnectDataSource();
     m_data.CurrentFileName = path;
     SetTitleForFile(path);
     // The page follows the size the file gave the surface.

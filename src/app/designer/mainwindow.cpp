@@ -9,6 +9,8 @@
 #include "app/dialogs/setobject.h"
 #include "app/dialogs/tools.h"
 #include "app/settings/setsystem.h"
+#include "data/module/datamodule.h"
+#include "data/recordfilling.h"
 #include "document/design.h"
 #include "document/rulerpanel.h"
 
@@ -23,6 +25,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
+#include <QSqlQueryModel>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QToolBar>
@@ -58,7 +61,8 @@ struct TMenu
 
 } // namespace
 
-TMain::TMain(QWidget* parent) : QMainWindow(parent), m_workArea(new TWorkArea), m_dataGrid(new QTableView)
+TMain::TMain(QWidget* parent)
+    : QMainWindow(parent), m_workArea(new TWorkArea), m_dataGrid(new QTableView), m_dataModule(new TKWZDataModule(this))
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(kUntitledTitle);
@@ -94,6 +98,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent), m_workArea(new TWorkArea), 
     BuildShortcuts();
     BuildDialogs();
     ConnectDesign();
+    ConnectData();
     DisableInitialCommands();
     m_settings.LoadSystemSettings(m_data);
 }
@@ -624,6 +629,49 @@ void TMain::TakeStyleFromBar()
         style.Height = size;
         style.FontName = m_fontBox->currentText();
     }
+}
+
+void TMain::ConnectData()
+{
+    connect(m_dataModule, &TKWZDataModule::RecordChanged, this, [this] {
+        ShowRecordPosition();
+        FillFromRecord(Document(), m_dataModule->CurrentRecord());
+    });
+    const std::pair<const char*, bool (TKWZDataModule::*)()> moves[] = {
+        {"Main_Menu_DBFirst", &TKWZDataModule::First},
+        {"Main_Menu_DBNext", &TKWZDataModule::Next},
+        {"Main_Menu_DBPrior", &TKWZDataModule::Prior},
+        {"Main_Menu_DBLast", &TKWZDataModule::Last},
+    };
+    for (const auto& [name, move] : moves)
+        connect(Action(QString::fromUtf8(name)), &QAction::triggered, this, [this, move = move] { (m_dataModule->*move)(); });
+    // The printing loop asks for the first record, then the next one after every label.
+    connect(&Document(), &TDesignDocument::OnMoveDR, this, [this](bool first, bool) {
+        if (first)
+            m_dataModule->First();
+        else
+            m_dataModule->Next();
+    });
+}
+
+void TMain::ReconnectDataSource()
+{
+    const TSourceDataBase source = m_settings.ReadDataSource();
+    m_dataGrid->setModel(nullptr);
+    if (source.ODBC.isEmpty() || !m_dataModule->Connect(source.ODBC) || !m_dataModule->Open(source.Sql)) {
+        m_panels[3]->setText(QStringLiteral("未使用数据库"));
+        return;
+    }
+    auto* model = new QSqlQueryModel(m_dataGrid);
+    model->setQuery(m_dataModule->Sql(), m_dataModule->Database());
+    m_dataGrid->setModel(model);
+    ShowRecordPosition();
+}
+
+void TMain::ShowRecordPosition()
+{
+    m_panels[3]->setText(QStringLiteral("记录号: ") + QString::number(m_dataModule->RecordNo()) + QStringLiteral("  /") +
+                         QString::number(m_dataModule->RecordCount()));
 }
 
 void TMain::ShowToolPalette()

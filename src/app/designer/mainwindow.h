@@ -27,6 +27,7 @@ class TDesignDocument;
 class TBarCodePDF417;
 class TSetImage;
 class TSetObject;
+class TKWZDataModule;
 class TSetSystem;
 class TTools;
 class TWorkArea;
@@ -48,6 +49,13 @@ public:
     TDesign* Design() const;
     TDesignDocument& Document() const;
     TWorkArea* WorkArea() const { return m_workArea; }
+    TKWZDataModule* DataModule() const { return m_dataModule; }
+    // Connects the data module to the source in the settings' "Data" key and opens its query;
+    // the status bar tells how it went.
+    void ReconnectDataSource();
+    // "记录号: " + number + "  /" + count in status panel 3.
+    void ShowRecordPosition();
+
     // The data grid below the work area, hidden until asked for.
     QTableView* DataGrid() const { return m_dataGrid; }
     TData& Data() { return m_data; }
@@ -112,6 +120,7 @@ private:
     void BuildDialogs();
     void ShowObjectDialog(TObjectInfo& record);
     void ConnectDesign();
+    void ConnectData();
     void DisableInitialCommands();
     QAction* MakeAction(const QString& name, const QString& caption, void (TMain::*slot)());
     void SetTitleForFile(const QString& path);
@@ -134,6 +143,7 @@ private:
     TLabelLayout m_labelLayout;
     TWorkArea* m_workArea;
     QTableView* m_dataGrid;
+    TKWZDataModule* m_dataModule;
     QHash<QString, QAction*> m_actions;
     QHash<int, QLabel*> m_panels;
     QHash<QString, QWidget*> m_formatControls;

@@ -111,6 +111,7 @@ bool TKWZDataModule::Open(const QString& sql)
     m_query.setForwardOnly(false);
     if (!m_query.exec(sql))
         return Fail(m_query.lastError().text());
+    m_sql = sql;
     // Not every driver knows its row count or where last() lands: count by walking.
     m_count = 0;
     for (bool ok = m_query.first(); ok; ok = m_query.next())

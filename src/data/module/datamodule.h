@@ -59,6 +59,9 @@ public:
     // Moves to the first record whose field begins with text (case-insensitive).
     bool Locate(const QString& field, const QString& text);
     QSqlRecord CurrentRecord() const;
+    // The connection, for grids that show the same query.
+    QSqlDatabase Database() const { return m_database; }
+    QString Sql() const { return m_sql; }
 
 signals:
     void RecordChanged();
@@ -73,6 +76,7 @@ private:
     QSqlQuery m_query;
     int m_count = 0;
     int m_position = -1;
+    QString m_sql;
     QString m_error;
 };
 

@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -380,4 +382,46 @@ TEST(MainWindow, DoubleClickOpensTheDialogOfTheKind)
     EXPECT_EQ(loaded.Kind, kindBox);
     EXPECT_EQ(w.main.Data().EditInfo.Kind, kindBox);
     EXPECT_EQ(w.Surface()->MouseState, 0);
+}
+
+TEST(MainWindow, OpeningALabelConnectsItsDataAndFillsTheObjects)
+{
+    const QString dir = TempDir();
+    const QString database = dir + QStringLiteral("/products.db");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
+        db.setDatabaseName(database);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE Products (Name TEXT)")));
+        ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO Products VALUES ('绿茶'), ('红茶'), ('乌龙')")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+
+    TDesignDocument doc;
+    TShapePtr text = doc.CreateShapeForTool(SpText);
+    text->AddPoint({10, 10});
+    text->AddPoint({50, 26});
+    text->Info.Kind = kindText;
+    text->Info.SourceKind = skDatabaseField;
+    text->Info.FieldName = QStringLiteral("Name");
+    text->Info.WordInfo.Width = 8;
+    text->Info.WordInfo.Height = 16;
+    doc.AddNewShape(text);
+    const QString label = dir + QStringLiteral("/bound.KWZ");
+    ASSERT_TRUE(SaveLabelFile(doc, label, {}, {database, QStringLiteral("Select * From [Products]")}));
+
+    Window w;
+    w.openName = label;
+    w.main.OpenFile();
+    ASSERT_EQ(w.Doc().ShapeCount(), 1);
+    EXPECT_EQ(w.main.StatusPanel(3)->text(), QStringLiteral("记录号: 1  /3"));
+    EXPECT_EQ(w.Doc().Shapes[0]->Info.WordInfo.Text, QStringLiteral("绿茶"));
+    w.main.Action("Main_Menu_DBNext")->trigger();
+    EXPECT_EQ(w.Doc().Shapes[0]->Info.WordInfo.Text, QStringLiteral("红茶"));
+    emit w.Doc().OnMoveDR(true, false);
+    EXPECT_EQ(w.main.StatusPanel(3)->text(), QStringLiteral("记录号: 1  /3"));
+    ASSERT_NE(w.main.DataGrid()->model(), nullptr);
+    EXPECT_EQ(w.main.DataGrid()->model()->rowCount(), 3);
 }
