@@ -1,5 +1,8 @@
 #include "datamodule.h"
 
+#include "data/sources/connectionstring.h"
+#include "data/sources/filesource.h"
+
 #include <QAtomicInteger>
 #include <QFileInfo>
 #include <QSqlError>
@@ -23,7 +26,7 @@ bool IsSqliteFile(const QString& text)
 
 } // namespace
 
-TConnectionTarget ParseConnectionString(const QString& connection)
+TConnectionTarget TargetOfConnection(const QString& connection)
 {
     const QString text = connection.trimmed();
     if (text.contains(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive))
@@ -62,7 +65,7 @@ bool TKWZDataModule::Connect(const QString& connection)
         m_database = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
     }
-    const TConnectionTarget target = ParseConnectionString(connection);
+    const TConnectionTarget target = TargetOfConnection(connection);
     switch (target.kind) {
     case TConnectionTarget::Sqlite:
         m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
@@ -87,10 +90,10 @@ bool TKWZDataModule::Connect(const QString& connection)
     if (!m_database.open())
         return Fail(m_database.lastError().text());
     if (target.kind == TConnectionTarget::File) {
+        // Workbooks, dBase folders and text files are read into the in-memory database, so
+        // query texts such as Select * From [Sheet1$] run unchanged.
         QString error;
-        if (!FileSourceLoader)
-            return Fail(QStringLiteral("no reader for this file source"));
-        if (!FileSourceLoader(target.driverText, m_database, &error))
+        if (!LoadFileSource(ParseConnectionString(target.driverText), m_database, &error))
             return Fail(error);
     }
     m_error.clear();

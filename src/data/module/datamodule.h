@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 
 namespace tessarine {
 
@@ -23,7 +22,7 @@ struct TConnectionTarget
 // default), ODBC data source names and DRIVER= strings, PostgreSQL URLs and key=value strings.
 // Jet strings for workbooks, dBase folders and text files are File targets, loaded by the
 // file-source readers into an in-memory SQLite database.
-TConnectionTarget ParseConnectionString(const QString& connection);
+TConnectionTarget TargetOfConnection(const QString& connection);
 
 // The connection, the query and its position: the data source every grid, navigator and the
 // record filling follow. Each record move and each edited value raises RecordChanged.
@@ -33,9 +32,6 @@ class TKWZDataModule : public QObject
 public:
     explicit TKWZDataModule(QObject* parent = nullptr);
     ~TKWZDataModule() override;
-
-    // Loads a file source (workbook, dBase folder, text files) into the given SQLite database.
-    std::function<bool(const QString& connection, QSqlDatabase& memory, QString* error)> FileSourceLoader;
 
     bool Connect(const QString& connection);
     bool IsConnected() const;

@@ -54,7 +54,7 @@ TEST(ConnectionString, NamesTheDriver)
          TConnectionTarget::File, "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=a.xls;Extended Properties=Excel 8.0"},
     };
     for (const auto& c : cases) {
-        const TConnectionTarget target = ParseConnectionString(c.text);
+        const TConnectionTarget target = TargetOfConnection(c.text);
         EXPECT_EQ(target.kind, c.kind) << c.text.toStdString();
         EXPECT_EQ(target.driverText, c.driverText) << c.text.toStdString();
     }
@@ -104,4 +104,18 @@ TEST(DataModule, FailuresAreReportedNotCrashed)
     EXPECT_EQ(data.RecordNo(), 0);
     EXPECT_TRUE(data.CurrentRecord().isEmpty());
     EXPECT_FALSE(data.Connect(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=x.xls")));
+}
+
+TEST(DataModule, TextFilesThroughTheJetTextForm)
+{
+    const QString dir = test::TempDir();
+    ASSERT_TRUE(test::WriteFile(dir + QStringLiteral("/goods.csv"),
+                                QStringLiteral("Code,Name\n6901,\"绿茶, 500g\"\n6902,红茶\n").toUtf8()));
+    TKWZDataModule data;
+    ASSERT_TRUE(data.Connect(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + dir +
+                             QStringLiteral(";Extended Properties=text;HDR=Yes;FMT=Delimited")))
+        << data.ErrorText().toStdString();
+    ASSERT_TRUE(data.Open(QStringLiteral("Select * From [goods.csv]"))) << data.ErrorText().toStdString();
+    EXPECT_EQ(data.RecordCount(), 2);
+    EXPECT_EQ(data.CurrentRecord().value(QStringLiteral("Name")).toString(), QStringLiteral("绿茶, 500g"));
 }
