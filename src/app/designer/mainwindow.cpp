@@ -239,8 +239,10 @@ void TMain::BuildMenus()
         {"Main_Menu_CreateEllipse", SpEllipse}, {"Main_Menu_CreateBarCode", SpBarCode},
         {"Main_Menu_CreateImage", SpImage},     {"Main_Menu_PDF417", SpBarCodePDF417},
     };
-    for (const auto& [name, tool] : tools)
-        connect(Action(QString::fromUtf8(name)), &QAction::triggered, this, [this, tool = tool] { SelectTool(tool); });
+    for (const auto& entry : tools) {
+        const TDrawTool tool = entry.second;
+        connect(Action(QString::fromUtf8(entry.first)), &QAction::triggered, this, [this, tool] { SelectTool(tool); });
+    }
 }
 
 void TMain::BuildToolBars()
@@ -637,14 +639,11 @@ void TMain::ConnectData()
         ShowRecordPosition();
         FillFromRecord(Document(), m_dataModule->CurrentRecord());
     });
-    const std::pair<const char*, bool (TKWZDataModule::*)()> moves[] = {
-        {"Main_Menu_DBFirst", &TKWZDataModule::First},
-        {"Main_Menu_DBNext", &TKWZDataModule::Next},
-        {"Main_Menu_DBPrior", &TKWZDataModule::Prior},
-        {"Main_Menu_DBLast", &TKWZDataModule::Last},
-    };
-    for (const auto& [name, move] : moves)
-        connect(Action(QString::fromUtf8(name)), &QAction::triggered, this, [this, move = move] { (m_dataModule->*move)(); });
+    TKWZDataModule* records = m_dataModule;
+    connect(Action("Main_Menu_DBFirst"), &QAction::triggered, records, [records] { records->First(); });
+    connect(Action("Main_Menu_DBNext"), &QAction::triggered, records, [records] { records->Next(); });
+    connect(Action("Main_Menu_DBPrior"), &QAction::triggered, records, [records] { records->Prior(); });
+    connect(Action("Main_Menu_DBLast"), &QAction::triggered, records, [records] { records->Last(); });
     // The printing loop asks for the first record, then the next one after every label.
     connect(&Document(), &TDesignDocument::OnMoveDR, this, [this](bool first, bool) {
         if (first)
