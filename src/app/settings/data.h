@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/objectinfo.h"
+#include "print/printersettings.h"
 
 #include <QString>
 
@@ -32,13 +33,7 @@ struct TData
     std::array<bool, 4> SavedBarVisible{}; // indexed by TSavedBar, kept across full-screen mode
     TObjectInfo EditInfo;                  // what a property dialog receives and hands back
 
-    // Current printer. P_DPI is -1 for a printer served through the system driver.
-    QString P_Current_Name;
-    int32_t P_Current_ID = 0;
-    int32_t P_Current_Hot = 0;
-    QString P_Current_Port;
-    int32_t P_DPI = 0;
-    int32_t P_Rate = 0;
+    TPrinterSettings Printer; // the current printer
 };
 
 } // namespace tessarine

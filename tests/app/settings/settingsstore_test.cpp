@@ -29,12 +29,12 @@ TEST(TData, StartsWithTheDocumentedValues)
     EXPECT_EQ(data.SavedBarVisible, (std::array<bool, 4>{false, false, false, false}));
     EXPECT_EQ(data.EditInfo, TObjectInfo());
     EXPECT_EQ(data.EditInfo.Kind, 0);
-    EXPECT_TRUE(data.P_Current_Name.isEmpty());
-    EXPECT_EQ(data.P_Current_ID, 0);
-    EXPECT_EQ(data.P_Current_Hot, 0);
-    EXPECT_TRUE(data.P_Current_Port.isEmpty());
-    EXPECT_EQ(data.P_DPI, 0);
-    EXPECT_EQ(data.P_Rate, 0);
+    EXPECT_TRUE(data.Printer.P_Current_Name.isEmpty());
+    EXPECT_EQ(data.Printer.P_Current_ID, 0);
+    EXPECT_EQ(data.Printer.P_Current_Hot, 0);
+    EXPECT_TRUE(data.Printer.P_Current_Port.isEmpty());
+    EXPECT_EQ(data.Printer.P_DPI, 0);
+    EXPECT_EQ(data.Printer.P_Rate, 0);
 }
 
 TEST(SettingsStore, DefaultFileLivesInTheXdgConfigFolder)
