@@ -13,7 +13,11 @@ packages=(
   fonts-arphic-uming fonts-noto-cjk
   xvfb xauth poppler-utils socat python3-xlwt
   libgtest-dev libbenchmark-dev
+  cups printer-driver-cups-pdf
 )
+# The Access sample the tests read comes from the npm registry; the machine's Node.js may
+# bring npm already.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The main job: installs what is missing, builds, and opens the designer on the bundled sample
-# label. Without a display it renders the sample to a PNG instead and says where it is.
+# label. Without a display it prints a sheet of the sample to a PDF instead and says where it is.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -16,6 +16,7 @@ fi
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$root/build/src/app/designer/tessarine" "$sample"
 fi
-png="$root/build/sample.png"
-"$cli" render "$sample" -o "$png"
-echo "No display: rendered the sample label $sample to $png"
+pdf="$root/build/sample.pdf"
+# One full sheet: the sample's label stock holds 5 x 2 labels.
+"$cli" print "$sample" --pdf "$pdf" --labels 10 >/dev/null
+echo "No display: printed the sample label sheet $sample to $pdf"

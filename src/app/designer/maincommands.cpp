@@ -48,7 +48,7 @@ bool TMain::LoadDocument(const QString& path)
     TLabelLayout layout;
     if (!LoadLabelFile(Document(), path, layout, source))
         return false;
-    m_labelLayout = layout;
+    SetLabelLayout(layout);
     m_settings.WriteDataSource(source);
     ReconnectDataSource();
     m_data.CurrentFileName = path;
@@ -60,7 +60,7 @@ bool TMain::LoadDocument(const QString& path)
 
 bool TMain::WriteDocument(const QString& target)
 {
-    return SaveLabelFile(Document(), target, m_labelLayout, m_settings.ReadDataSource());
+    return SaveLabelFile(Document(), target, LabelLayout(), m_settings.ReadDataSource());
 }
 
 bool TMain::OpenCommandLine(const QStringList& parameters)

@@ -6,7 +6,9 @@
 #include "app/dialogs/fileinformation.h"
 #include "app/dialogs/imagelibrary.h"
 #include "app/dialogs/setimage.h"
+#include "app/dialogs/setbar.h"
 #include "app/dialogs/setobject.h"
+#include "app/dialogs/settext.h"
 #include "app/dialogs/tools.h"
 #include "app/settings/setsystem.h"
 #include "data/module/datamodule.h"
@@ -32,8 +34,6 @@
 #include <QToolButton>
 
 namespace tessarine {
-
-std::atomic<bool> PrintingToPort{false};
 
 const QString TMain::kUntitledTitle = QStringLiteral("Tessarine 标签排版设计[未定标题]");
 
@@ -99,8 +99,10 @@ TMain::TMain(QWidget* parent)
     BuildDialogs();
     ConnectDesign();
     ConnectData();
+    ConnectPrinting();
     DisableInitialCommands();
     m_settings.LoadSystemSettings(m_data);
+    ReconnectDataSource();
 }
 
 TMain::~TMain() = default;
@@ -229,8 +231,6 @@ void TMain::BuildMenus()
     connect(Action("Main_Menu_ToBack"), &QAction::triggered, this, [&doc] { doc.SendToBack(); });
     connect(Action("Main_Menu_ToFront"), &QAction::triggered, this, [&doc] { doc.BringToFront(); });
     Action("Main_Menu_ToFront")->setStatusTip(QStringLiteral("将被选对象向上层移动"));
-    connect(Action("Main_Menu_ShowDGrid"), &QAction::triggered, this,
-            [this] { m_dataGrid->setVisible(!m_dataGrid->isVisible()); });
     connect(Action("Main_Menu_MessageBar"), &QAction::triggered, this,
             [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     const std::pair<const char*, TDrawTool> tools[] = {
@@ -503,6 +503,8 @@ void TMain::BuildDialogs()
     TDesignDocument& doc = Document();
     m_setObject = new TSetObject(this);
     m_setImage = new TSetImage(this);
+    m_setText = new TSetText(doc, *m_dataModule, this);
+    m_setBar = new TSetBar(doc, *m_dataModule, this);
     m_pdf417 = new TBarCodePDF417(doc, this);
     auto apply = [this](int index, const TObjectInfo& info) { Document().SetObjectInfo(index, info); };
     connect(m_setObject, &TSetObject::ObjectInfoAccepted, this, apply);
@@ -514,6 +516,13 @@ void TMain::BuildDialogs()
     connect(Action("InsertImage"), &QAction::triggered, this, [this] { TImageLibrary(Document(), this).exec(); });
     doc.OnShowBarCodePDF417Frm = [this] {
         m_pdf417->exec();
+        return true;
+    };
+    doc.OnShowBarCodeFrm = [this] {
+        m_setBar->LoadNewBarcode();
+        m_data.EditInfo = m_setBar->EditInfo();
+        m_setBar->exec();
+        m_data.EditInfo = m_setBar->EditInfo();
         return true;
     };
     doc.OnShowSetObjFrm = [this](TObjectInfo& record) {
@@ -536,7 +545,19 @@ void TMain::ShowObjectDialog(TObjectInfo& record)
         m_setImage->Load(record);
         m_setImage->exec();
         break;
-    default: break; // the text and barcode dialogs come with their own windows
+    case kindText:
+    case kindLinesText:
+        m_setText->SetImportVisible(record.Kind == kindLinesText);
+        m_setText->Load(record);
+        m_setText->exec();
+        m_data.EditInfo = m_setText->EditInfo();
+        break;
+    case kindBarCode:
+        m_setBar->Load(record);
+        m_setBar->exec();
+        m_data.EditInfo = m_setBar->EditInfo();
+        break;
+    default: break;
     }
 }
 
@@ -631,46 +652,6 @@ void TMain::TakeStyleFromBar()
         style.Height = size;
         style.FontName = m_fontBox->currentText();
     }
-}
-
-void TMain::ConnectData()
-{
-    connect(m_dataModule, &TKWZDataModule::RecordChanged, this, [this] {
-        ShowRecordPosition();
-        FillFromRecord(Document(), m_dataModule->CurrentRecord());
-    });
-    TKWZDataModule* records = m_dataModule;
-    connect(Action("Main_Menu_DBFirst"), &QAction::triggered, records, [records] { records->First(); });
-    connect(Action("Main_Menu_DBNext"), &QAction::triggered, records, [records] { records->Next(); });
-    connect(Action("Main_Menu_DBPrior"), &QAction::triggered, records, [records] { records->Prior(); });
-    connect(Action("Main_Menu_DBLast"), &QAction::triggered, records, [records] { records->Last(); });
-    // The printing loop asks for the first record, then the next one after every label.
-    connect(&Document(), &TDesignDocument::OnMoveDR, this, [this](bool first, bool) {
-        if (first)
-            m_dataModule->First();
-        else
-            m_dataModule->Next();
-    });
-}
-
-void TMain::ReconnectDataSource()
-{
-    const TSourceDataBase source = m_settings.ReadDataSource();
-    m_dataGrid->setModel(nullptr);
-    if (source.ODBC.isEmpty() || !m_dataModule->Connect(source.ODBC) || !m_dataModule->Open(source.Sql)) {
-        m_panels[3]->setText(QStringLiteral("未使用数据库"));
-        return;
-    }
-    auto* model = new QSqlQueryModel(m_dataGrid);
-    model->setQuery(m_dataModule->Sql(), m_dataModule->Database());
-    m_dataGrid->setModel(model);
-    ShowRecordPosition();
-}
-
-void TMain::ShowRecordPosition()
-{
-    m_panels[3]->setText(QStringLiteral("记录号: ") + QString::number(m_dataModule->RecordNo()) + QStringLiteral("  /") +
-                         QString::number(m_dataModule->RecordCount()));
 }
 
 void TMain::ShowToolPalette()

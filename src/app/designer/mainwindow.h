@@ -3,6 +3,7 @@
 #include "app/settings/data.h"
 #include "app/settings/settingsstore.h"
 #include "document/labelrecords.h"
+#include "print/thermal/portwriter.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -10,6 +11,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -17,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QTableView;
+class QTimer;
 class QToolBar;
 class QToolButton;
 
@@ -27,13 +30,15 @@ class TDesignDocument;
 class TBarCodePDF417;
 class TSetImage;
 class TSetObject;
+class TSetPrint;
+class TSetBar;
+class TSetText;
+class TDataBase;
+class TDataBaseOperation;
 class TKWZDataModule;
 class TSetSystem;
 class TTools;
 class TWorkArea;
-
-// Set while the port writer sends a command stream to a printer port.
-extern std::atomic<bool> PrintingToPort;
 
 // The main window: menus, tool bars, the work area with the design surface and its rulers, the
 // status bar, and the document commands New, Open, Save and Save As.
@@ -55,13 +60,26 @@ public:
     void ReconnectDataSource();
     // "记录号: " + number + "  /" + count in status panel 3.
     void ShowRecordPosition();
+    TDataBase* DatabaseDialog() const { return m_database; }
+    TDataBaseOperation* NavigatorWindow() const { return m_navigatorWindow; }
+    QTimer* RollTimer() const { return m_rollTimer; }
+    // Record commands of the database menu.
+    void MoveRecord(bool (TKWZDataModule::*move)());
+    void GoToRecord();
+    void FindKeyword();
+    void ToggleRecordRoll();
+    void ToggleDataGrid();
+    void ShowQueryTable();
 
     // The data grid below the work area, hidden until asked for.
     QTableView* DataGrid() const { return m_dataGrid; }
     TData& Data() { return m_data; }
     TSettingsStore& Settings() { return m_settings; }
-    // The label-stock layout the document carries to and from its file.
-    TLabelLayout& LabelLayout() { return m_labelLayout; }
+    // The label-stock layout: the page-setup dialog's preview holds it; the document carries a
+    // copy to and from its file.
+    TLabelLayout LabelLayout() const;
+    void SetLabelLayout(const TLabelLayout& layout);
+    TSetPrint* PageSetup() const { return m_setPrint; }
 
     // The command-line file: the parameters joined with single blanks. False when the program
     // must end (the warning was shown); without parameters the file association is registered.
@@ -86,11 +104,17 @@ public:
     std::function<QString()> AskPictureFileName;
     std::function<QMessageBox::StandardButton(const QString& text, QMessageBox::StandardButtons buttons)> Ask;
     std::function<void(const QString& text)> Warn;
+    std::function<void(const QString& text)> Inform;
+    // An input box: caption, prompt and proposal; nullopt when cancelled.
+    std::function<std::optional<QString>(const QString& caption, const QString& prompt, const QString& proposal)>
+        AskText;
     // Starts a second instance of the program.
     std::function<void()> StartNewInstance;
 
     TSetObject* SetObjectDialog() const { return m_setObject; }
     TSetImage* SetImageDialog() const { return m_setImage; }
+    TSetText* SetTextDialog() const { return m_setText; }
+    TSetBar* SetBarDialog() const { return m_setBar; }
     TTools* ToolPalette() const { return m_tools; }
     // Floats the tool palette at the left of the work area.
     void ShowToolPalette();
@@ -121,6 +145,9 @@ private:
     void ShowObjectDialog(TObjectInfo& record);
     void ConnectDesign();
     void ConnectData();
+    void ConnectPrinting();
+    void PlaceNavigatorWindow();
+    void RollTick();
     void DisableInitialCommands();
     QAction* MakeAction(const QString& name, const QString& caption, void (TMain::*slot)());
     void SetTitleForFile(const QString& path);
@@ -140,10 +167,13 @@ private:
 
     TData m_data;
     TSettingsStore m_settings;
-    TLabelLayout m_labelLayout;
+    TSetPrint* m_setPrint = nullptr;
     TWorkArea* m_workArea;
     QTableView* m_dataGrid;
     TKWZDataModule* m_dataModule;
+    TDataBase* m_database = nullptr;
+    TDataBaseOperation* m_navigatorWindow = nullptr;
+    QTimer* m_rollTimer = nullptr;
     QHash<QString, QAction*> m_actions;
     QHash<int, QLabel*> m_panels;
     QHash<QString, QWidget*> m_formatControls;
@@ -151,6 +181,8 @@ private:
     TSetSystem* m_setSystem = nullptr;
     TSetObject* m_setObject = nullptr;
     TSetImage* m_setImage = nullptr;
+    TSetText* m_setText = nullptr;
+    TSetBar* m_setBar = nullptr;
     TBarCodePDF417* m_pdf417 = nullptr;
     TTools* m_tools = nullptr;
     QComboBox* m_fontBox = nullptr;

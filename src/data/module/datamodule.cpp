@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlField>
+#include <QUrl>
+#include <QUrlQuery>
 
 namespace tessarine {
 
@@ -24,7 +26,35 @@ bool IsSqliteFile(const QString& text)
     return suffix == QLatin1String("db") || suffix == QLatin1String("sqlite") || suffix == QLatin1String("sqlite3");
 }
 
+// QPSQL hands its database name to libpq quoted, where a URL is not expanded: take the URL
+// apart into the driver's own fields. Query items (sslmode=require, ...) become options.
+bool SetPostgresUrl(QSqlDatabase& db, const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid())
+        return false;
+    db.setHostName(url.host());
+    if (url.port() > 0)
+        db.setPort(url.port());
+    db.setUserName(url.userName());
+    db.setPassword(url.password());
+    db.setDatabaseName(url.path().mid(1));
+    QStringList options;
+    const QUrlQuery query(url);
+    for (const auto& [key, value] : query.queryItems(QUrl::FullyDecoded))
+        options << key + QLatin1Char('=') + value;
+    db.setConnectOptions(options.join(QLatin1Char(';')));
+    return true;
+}
+
 } // namespace
+
+bool IsPasswordRefusal(const QString& error)
+{
+    // libpq's words when the server wants a password it was not given or did not accept.
+    return error.contains(QLatin1String("no password supplied")) ||
+           error.contains(QLatin1String("password authentication failed"));
+}
 
 TConnectionTarget TargetOfConnection(const QString& connection)
 {
@@ -57,7 +87,7 @@ bool TKWZDataModule::Fail(const QString& why)
     return false;
 }
 
-bool TKWZDataModule::Connect(const QString& connection)
+bool TKWZDataModule::Connect(const QString& connection, const QString& password)
 {
     Close();
     if (m_database.isValid()) {
@@ -79,14 +109,18 @@ bool TKWZDataModule::Connect(const QString& connection)
         break;
     case TConnectionTarget::Postgres:
         m_database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
-        m_database.setConnectOptions();
-        m_database.setDatabaseName(target.driverText);
+        if (!SetPostgresUrl(m_database, target.driverText))
+            return Fail(QStringLiteral("不是有效的 PostgreSQL 地址: %1").arg(target.driverText));
         break;
     case TConnectionTarget::Odbc:
         m_database = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
         m_database.setDatabaseName(target.driverText);
         break;
     }
+    // A password given now is used for this connection only; stored connections carry none,
+    // and libpq otherwise finds it in PGPASSWORD or ~/.pgpass.
+    if (!password.isEmpty())
+        m_database.setPassword(password);
     if (!m_database.open())
         return Fail(m_database.lastError().text());
     if (target.kind == TConnectionTarget::File) {
@@ -138,8 +172,19 @@ QStringList TKWZDataModule::Tables() const
 
 QStringList TKWZDataModule::Fields(const QString& table) const
 {
+    if (!IsConnected())
+        return {};
+    QSqlRecord record = m_database.record(table);
+    if (record.isEmpty()) {
+        // Drivers read the dot of a text table such as "goods.csv" as a schema separator;
+        // a query that quotes the name whole finds its columns.
+        QString quoted = table;
+        quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        QSqlQuery probe(m_database);
+        if (probe.exec(QStringLiteral("Select * From \"%1\" Where 1 = 0").arg(quoted)))
+            record = probe.record();
+    }
     QStringList names;
-    const QSqlRecord record = m_database.record(table);
     for (int i = 0; i < record.count(); ++i)
         names.append(record.fieldName(i));
     return names;

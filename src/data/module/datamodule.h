@@ -24,6 +24,10 @@ struct TConnectionTarget
 // file-source readers into an in-memory SQLite database.
 TConnectionTarget TargetOfConnection(const QString& connection);
 
+// Whether a failed connection was refused for want of a (correct) password: the caller may
+// ask the user for one and connect again with it. Passwords are never stored.
+bool IsPasswordRefusal(const QString& error);
+
 // The connection, the query and its position: the data source every grid, navigator and the
 // record filling follow. Each record move and each edited value raises RecordChanged.
 class TKWZDataModule : public QObject
@@ -33,7 +37,9 @@ public:
     explicit TKWZDataModule(QObject* parent = nullptr);
     ~TKWZDataModule() override;
 
-    bool Connect(const QString& connection);
+    // Connects to a stored connection text. password, when given, is used for this
+    // connection only (PostgreSQL servers that ask for one libpq cannot find itself).
+    bool Connect(const QString& connection, const QString& password = QString());
     bool IsConnected() const;
     // Runs the query text and moves to its first record.
     bool Open(const QString& sql);
@@ -41,7 +47,9 @@ public:
     void Close();
     QString ErrorText() const { return m_error; }
 
+    // Table names of the connected source (sheets as "Sheet1$", text files as "goods.csv").
     QStringList Tables() const;
+    // Field names of one table, in column order; empty when it has none or is unknown.
     QStringList Fields(const QString& table) const;
 
     // Record position: 1-based number and count; 0 when there is no record.

@@ -97,8 +97,10 @@ TFileSource ParseConnectionString(const QString& connection)
         source.kind = TFileSource::Kind::DBase;
     } else if (kind == QLatin1String("text")) {
         source.kind = TFileSource::Kind::Csv;
-    } else {
-        source.kind = TFileSource::Kind::Other; // an Access file, opened elsewhere
+    } else if (kind.isEmpty() && !source.path.isEmpty()) {
+        // Jet's own format: a plain provider string names an Access database, whatever the
+        // file is called (a workbook named with capitals ends up here too, and is refused).
+        source.kind = TFileSource::Kind::Access;
     }
     return source;
 }

@@ -5,9 +5,9 @@
 namespace tessarine {
 
 // A data source that lives in files and is read into an in-memory SQLite database: the
-// Jet provider strings the documents store name Excel workbooks, dBase folders and
-// delimited-text folders. Anything else (ODBC, SQLite, PostgreSQL, Access) is Other and is
-// opened by the data module itself.
+// Jet provider strings the documents store name Excel workbooks, dBase folders,
+// delimited-text folders and (with no extended properties) Access databases. Anything else
+// (ODBC, SQLite, PostgreSQL) is Other and is opened by the data module itself.
 struct TFileSource
 {
     enum class Kind
@@ -16,7 +16,8 @@ struct TFileSource
         Xls,
         Xlsx,
         DBase,
-        Csv
+        Csv,
+        Access
     };
     Kind kind = Kind::Other;
     QString path;       // the workbook file, or the folder for dBase and text sources

@@ -2,6 +2,7 @@
 
 #include "data/sources/csvreader.h"
 #include "data/sources/dbfreader.h"
+#include "data/sources/mdbreader.h"
 #include "data/sources/sqlitetable.h"
 #include "data/sources/xlsreader.h"
 #include "data/sources/xlsxreader.h"
@@ -47,10 +48,12 @@ bool LoadFileSource(const TFileSource& source, QSqlDatabase& memory, QString* er
         return LoadDBaseFolder(source.path, memory, error);
     case TFileSource::Kind::Csv:
         return LoadCsvFolder(source.path, source.header, memory, error);
+    case TFileSource::Kind::Access:
+        return LoadAccessDatabase(source.path, memory, error);
     case TFileSource::Kind::Other:
         break;
     }
-    return Fail(error, QStringLiteral("Not a workbook, dBase or text source: %1").arg(source.path));
+    return Fail(error, QStringLiteral("Not a workbook, dBase, text or Access source: %1").arg(source.path));
 }
 
 } // namespace tessarine

@@ -65,6 +65,24 @@ TLoadedTable TableFromGrid(const QString& name, std::vector<QVariantList> grid, 
     return table;
 }
 
+namespace {
+
+bool IsNumberColumn(const TLoadedTable& table, int column)
+{
+    bool any = false;
+    for (const QVariantList& row : table.rows) {
+        if (column >= row.size() || row[column].isNull())
+            continue;
+        const int type = row[column].typeId();
+        if (type != QMetaType::Double && type != QMetaType::Int && type != QMetaType::LongLong)
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+} // namespace
+
 bool StoreTable(const TLoadedTable& table, QSqlDatabase& db, QString* error)
 {
     if (!db.isOpen())
@@ -82,8 +100,11 @@ bool StoreTable(const TLoadedTable& table, QSqlDatabase& db, QString* error)
                     QStringLiteral("Cannot replace table %1: %2").arg(table.name, query.lastError().text()));
     QStringList columns;
     QStringList marks;
-    for (const QString& column : table.columns) {
-        columns << QuoteName(column);
+    for (int c = 0; c < table.columns.size(); ++c) {
+        // A column of numbers only is declared REAL, so conditions such as Price > '13' compare
+        // numbers (the query builder quotes every value). Columns holding any text stay untyped
+        // and keep codes like "00123" exactly as read.
+        columns << QuoteName(table.columns[c]) + (IsNumberColumn(table, c) ? QStringLiteral(" REAL") : QString());
         marks << QStringLiteral("?");
     }
     if (!query.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(name, columns.join(QLatin1Char(',')))))

@@ -4,8 +4,11 @@
 #include "app/dialogs/fileinformation.h"
 #include "app/dialogs/imagelibrary.h"
 #include "app/dialogs/setimage.h"
+#include "app/dialogs/setbar.h"
 #include "app/dialogs/setobject.h"
+#include "app/dialogs/settext.h"
 #include "app/designer/workarea.h"
+#include "app/print/setprint.h"
 #include "app/settings/languageapplier.h"
 #include "app/settings/profile.h"
 #include "app/settings/setsystem.h"
@@ -84,9 +87,11 @@ TEST(MainWindow, StartsUntitledWithItsPanelsAndDisabledCommands)
 {
     Window w;
     EXPECT_EQ(w.main.windowTitle(), QStringLiteral("Tessarine 标签排版设计[未定标题]"));
+    // The page setup names the current printer and the label size in the first two.
     const QStringList panels = {"打印机型号:", "标签尺寸:", "XY", "未使用数据库", "就绪"};
     for (int i = 0; i < panels.size(); ++i)
-        EXPECT_EQ(w.main.StatusPanel(i)->text(), panels[i]);
+        EXPECT_TRUE(w.main.StatusPanel(i)->text().startsWith(panels[i])) << i;
+    EXPECT_EQ(w.main.StatusPanel(1)->text(), QStringLiteral("标签尺寸:65.0 * 90.0 毫米"));
     for (const char* name : {"Cut", "CopyObj", "DelObj", "ShowObjectOp", "AlignLeft", "RightRotate", "Main_Menu_PDF417"})
         EXPECT_FALSE(w.main.Action(QString::fromUtf8(name))->isEnabled()) << name;
     EXPECT_EQ(w.Doc().SnapPixels(), 1);
@@ -342,6 +347,9 @@ TEST(MainWindow, TheEnglishLanguageFileTranslatesEveryComponentItNames)
         {QStringLiteral("SetSystem"), setSystem},
         {QStringLiteral("SetObject"), w.main.SetObjectDialog()},
         {QStringLiteral("SetImage"), w.main.SetImageDialog()},
+        {QStringLiteral("SetText"), w.main.SetTextDialog()},
+        {QStringLiteral("SetBar"), w.main.SetBarDialog()},
+        {QStringLiteral("SetPrint"), w.main.PageSetup()},
         {QStringLiteral("ImageLibrary"), &library},
         {QStringLiteral("FileInformation"), &information},
         {QStringLiteral("AboutBox"), &about},
@@ -351,7 +359,19 @@ TEST(MainWindow, TheEnglishLanguageFileTranslatesEveryComponentItNames)
     for (const auto& [section, window] : windows) {
         ASSERT_TRUE(profile->HasSection(section)) << section.toStdString();
         for (const QString& key : profile->Keys(section)) {
-            const bool found = window->objectName() == key || window->findChild<QObject*>(key) != nullptr;
+            // Item keys of the rebuilt lists: key prefix, then the list they fill.
+            const std::pair<QString, QString> itemKeys[] = {
+                {"DataSourcBox", "DataSourcBox"}, {"SetSerialType", "SetSerialType"}, {"TypeKind", "TypeKind"},
+                {"AboveOrUnder", "AboveOrUnder"}, {"FillLRLabel", "StrLeftOrRight"}};
+            const bool itemKey = std::any_of(std::begin(itemKeys), std::end(itemKeys), [&](const auto& rule) {
+                const QString number = key.mid(rule.first.size());
+                return key.startsWith(rule.first) && number.size() == 1 && number[0].isDigit() &&
+                       window->findChild<QObject*>(rule.second) != nullptr;
+            });
+            // Bare numbers name the items of a window's option group.
+            const bool groupItem = key.size() == 1 && key[0].isDigit();
+            const bool found = itemKey || groupItem || window->objectName() == key ||
+                               window->findChild<QObject*>(key) != nullptr;
             EXPECT_TRUE(found) << section.toStdString() << "/" << key.toStdString();
         }
     }

@@ -7,10 +7,15 @@
 #include "app/dialogs/clipart.h"
 #include "app/dialogs/fileinformation.h"
 #include "app/dialogs/imagelibrary.h"
+#include "app/dialogs/contentpage.h"
+#include "app/dialogs/setbar.h"
 #include "app/dialogs/setimage.h"
+#include "app/dialogs/settext.h"
 #include "app/dialogs/setobject.h"
 #include "app/dialogs/tools.h"
+#include "app/settings/languageapplier.h"
 
+#include "data/module/datamodule.h"
 #include "document/designdocument.h"
 #include "support/testsupport.h"
 
@@ -37,6 +42,63 @@
 using namespace tessarine;
 
 namespace {
+
+// The English the program ships, whose captions are longer. Applied before the object is
+// loaded, as at start-up.
+void ApplyEnglish(QWidget* dialog)
+{
+    const auto english = TLanguage::Load(QStringLiteral(TESSARINE_FIXTURES "/../../resources/languages/English.Lga"));
+    EXPECT_TRUE(english.has_value());
+    if (english)
+        english->Apply(dialog);
+}
+
+// The text and barcode dialogs read the data module, which the document keeps alive for them.
+std::unique_ptr<QWidget> MakeSetText(TDesignDocument& doc, int page, TContentPage::TSourceItem source,
+                                     bool english = false)
+{
+    auto dialog = std::make_unique<TSetText>(doc, *new TKWZDataModule(&doc));
+    if (english)
+        ApplyEnglish(dialog.get());
+    TObjectInfo info;
+    info.Kind = kindLinesText;
+    info.WordInfo.Text = QStringLiteral("出口纸箱\n每箱一张");
+    info.WordInfo.FontName = QStringLiteral("宋体");
+    info.WordInfo.Height = 12;
+    info.WordInfo.Width = 12;
+    info.WordInfo.Weight = 900;
+    info.WordInfo.Color = RGBColor(160, 0, 0);
+    dialog->SetImportVisible(true);
+    dialog->Load(info);
+    dialog->Content()->SelectSource(source);
+    dialog->findChild<QTabWidget*>()->setCurrentIndex(page);
+    return dialog;
+}
+
+std::unique_ptr<QWidget> MakeSetBar(TDesignDocument& doc, int page, TContentPage::TSourceItem source,
+                                    bool english = false)
+{
+    auto dialog = std::make_unique<TSetBar>(doc, *new TKWZDataModule(&doc));
+    if (english)
+        ApplyEnglish(dialog.get());
+    TObjectInfo info;
+    info.Kind = kindBarCode;
+    info.BarCode.Symbology = 6;
+    info.BarCode.Data = QStringLiteral("NO.0001-B");
+    info.BarCode.WidthLevel = 95;
+    info.BarCode.BarHeight = 60;
+    info.BarCode.TextGap = 8;
+    info.BarCode.ShowText = true;
+    info.SourceKind = skSerial;
+    info.RecordNo.SerialKind = QStringLiteral("文字和数字");
+    info.RecordNo.Prefix = QStringLiteral("NO.");
+    info.RecordNo.Suffix = QStringLiteral("-B");
+    info.RecordNo.Step = 1;
+    dialog->Load(info);
+    dialog->Content()->SelectSource(source);
+    dialog->findChild<QTabWidget*>()->setCurrentIndex(page);
+    return dialog;
+}
 
 struct Subject
 {
@@ -95,6 +157,17 @@ const Subject kSubjects[] = {
          dialog->Memo()->setPlainText(QStringLiteral("批号 A-1024\n有效期 2026-01"));
          return std::unique_ptr<QWidget>(std::move(dialog));
      }},
+    {"SetTextContent", [](TDesignDocument& doc) { return MakeSetText(doc, 0, TContentPage::siConstant); }},
+    {"SetTextSerial", [](TDesignDocument& doc) { return MakeSetText(doc, 0, TContentPage::siSerial); }},
+    {"SetTextDatabase", [](TDesignDocument& doc) { return MakeSetText(doc, 0, TContentPage::siDatabase); }},
+    {"SetTextFont", [](TDesignDocument& doc) { return MakeSetText(doc, 1, TContentPage::siConstant); }},
+    {"SetBarContent", [](TDesignDocument& doc) { return MakeSetBar(doc, 0, TContentPage::siConstant); }},
+    {"SetBarSerial", [](TDesignDocument& doc) { return MakeSetBar(doc, 0, TContentPage::siSerial); }},
+    {"SetBarSettings", [](TDesignDocument& doc) { return MakeSetBar(doc, 1, TContentPage::siConstant); }},
+    {"SetTextFontEnglish",
+     [](TDesignDocument& doc) { return MakeSetText(doc, 1, TContentPage::siConstant, true); }},
+    {"SetBarSerialEnglish",
+     [](TDesignDocument& doc) { return MakeSetBar(doc, 0, TContentPage::siSerial, true); }},
 };
 
 bool InsideCompositeControl(const QWidget* widget, const QWidget* top)

@@ -1,5 +1,6 @@
 #include "data/module/datamodule.h"
 
+#include "../sources/mdbsample.h"
 #include "support/testsupport.h"
 
 #include <QSignalSpy>
@@ -118,4 +119,66 @@ TEST(DataModule, TextFilesThroughTheJetTextForm)
     ASSERT_TRUE(data.Open(QStringLiteral("Select * From [goods.csv]"))) << data.ErrorText().toStdString();
     EXPECT_EQ(data.RecordCount(), 2);
     EXPECT_EQ(data.CurrentRecord().value(QStringLiteral("Name")).toString(), QStringLiteral("绿茶, 500g"));
+}
+
+namespace {
+
+QString JetConnection(const QString& source, const QString& extended)
+{
+    QString text = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + source;
+    if (!extended.isEmpty())
+        text += QStringLiteral(";Extended Properties=") + extended;
+    return text + QStringLiteral(";Persist Security Info=False");
+}
+
+} // namespace
+
+TEST(DataModule, ListsTablesAndTheirFieldsForEveryKindOfSource)
+{
+    const QString fixtures = QStringLiteral(TESSARINE_FIXTURES "/data");
+    const QString goods = QStringLiteral("goods.csv");
+    const struct
+    {
+        const char* kind;
+        QString connection;
+        QStringList tables;
+        QString table;
+        QStringList fields;
+    } cases[] = {
+        {"sqlite", MakeDatabase(), {"Products"}, "Products", {"Code", "Name", "Price"}},
+        // A dotted name: the driver's own record() cannot find "goods.csv".
+        {"csv", JetConnection(fixtures, "text;HDR=Yes;FMT=Delimited"), {goods}, goods,
+         {"Code", "Name", "Price", "Made"}},
+        {"xls", JetConnection(fixtures + "/goods.xls", "Excel 8.0"), {"Goods$", "价格 表$"}, "Goods$",
+         {"Code", "Name", "Price", "Made"}},
+    };
+    for (const auto& c : cases) {
+        TKWZDataModule data;
+        ASSERT_TRUE(data.Connect(c.connection)) << c.kind << ": " << data.ErrorText().toStdString();
+        QStringList tables = data.Tables();
+        tables.sort();
+        EXPECT_EQ(tables, c.tables) << c.kind;
+        EXPECT_EQ(data.Fields(c.table), c.fields) << c.kind;
+        EXPECT_TRUE(data.Fields(QStringLiteral("NoSuchTable")).isEmpty()) << c.kind;
+    }
+    TKWZDataModule unconnected;
+    EXPECT_TRUE(unconnected.Tables().isEmpty());
+    EXPECT_TRUE(unconnected.Fields(QStringLiteral("Products")).isEmpty());
+}
+
+TEST(DataModule, AccessTablesAnswerTheirOwnQueryTexts)
+{
+    QString error;
+    const QString sample = test::MdbSample(&error);
+    ASSERT_FALSE(sample.isEmpty()) << error.toStdString();
+    TKWZDataModule data;
+    ASSERT_TRUE(data.Connect(JetConnection(sample, QString()))) << data.ErrorText().toStdString();
+    EXPECT_EQ(data.Tables(), QStringList{QStringLiteral("Users")});
+    EXPECT_EQ(data.Fields(QStringLiteral("Users")),
+              (QStringList{"UserId", "UserName", "UserSex", "UserBirthday", "UserMarried"}));
+    ASSERT_TRUE(data.Open(QStringLiteral("Select * From [Users]"))) << data.ErrorText().toStdString();
+    EXPECT_EQ(data.RecordCount(), 3);
+    ASSERT_TRUE(data.Locate(QStringLiteral("UserSex"), QStringLiteral("男")));
+    EXPECT_EQ(data.CurrentRecord().value(QStringLiteral("UserName")).toString(), QStringLiteral("张三"));
+    EXPECT_EQ(data.CurrentRecord().value(QStringLiteral("UserBirthday")).toString(), QStringLiteral("1986-12-18"));
 }

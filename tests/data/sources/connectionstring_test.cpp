@@ -55,13 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "Properties='text;HDR=No;FMT=Delimited'",
                   K::Csv, "/data/my;csv", false},
         ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/goods.mdb;Persist Security Info=False",
-                  K::Other, "/data/goods.mdb", true},
+                  K::Access, "/data/goods.mdb", true},
+        ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/GOODS.XLS;Persist Security Info=False",
+                  K::Access, "/data/GOODS.XLS", true},
         ParseCase{"DRIVER={SQLite3};Database=/data/goods.db", K::Other, "", true},
         ParseCase{"labels", K::Other, "", true}, ParseCase{"", K::Other, "", true},
         ParseCase{"Provider=Microsoft.Jet.OLEDB.4.0;Data Source", K::Other, "", true},
         ParseCase{
             "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/unterminated;Extended Properties=Excel 8.0",
-            K::Other, "/unterminated;Extended Properties=Excel 8.0", true}));
+            K::Access, "/unterminated;Extended Properties=Excel 8.0", true}));
 
 } // namespace
 } // namespace tessarine
