@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -202,23 +203,6 @@ std::vector<TSpan> SourceSpans(int targetLength, int sourceLength, int first, in
 int GrayOnWhite(QRgb pixel)
 {
     return 255 - qAlpha(pixel) * (255 - qGray(pixel)) / 255;
-}
-
-QRgb DarkestIn(const QImage& image, const TSpan& columns, const TSpan& rows)
-{
-    QRgb darkest = reinterpret_cast<const QRgb*>(image.constScanLine(rows.Begin))[columns.Begin];
-    int darkestGray = GrayOnWhite(darkest);
-    for (int y = rows.Begin; y < rows.End; ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = columns.Begin; x < columns.End; ++x) {
-            const int gray = GrayOnWhite(line[x]);
-            if (gray < darkestGray) {
-                darkestGray = gray;
-                darkest = line[x];
-            }
-        }
-    }
-    return darkest;
 }
 
 // Not-XOR with a colour is XOR with its complement.
@@ -587,13 +571,75 @@ void TCanvas::DrawDarkestStretch(const QRect& target, const QImage& source)
         SourceSpans(target.width(), pixels.width(), visible.left() - target.left(), visible.width());
     const std::vector<TSpan> rows =
         SourceSpans(target.height(), pixels.height(), visible.top() - target.top(), visible.height());
+    const int sourceWidth = pixels.width();
+    const int resultWidth = visible.width();
+    const int resultHeight = visible.height();
     QImage result(visible.size(), QImage::Format_ARGB32);
-    for (int y = 0; y < result.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < result.width(); ++x)
-            line[x] = DarkestIn(pixels, columns[size_t(x)], rows[size_t(y)]);
+    // Each target row first takes, per source column, the darkest pixel of its row span (the
+    // upper one on a tie); a target pixel then takes the darkest of those over its column span
+    // (the left one on a tie). Rows that reduce to the same source line give the same line.
+    std::vector<QRgb> reduced(static_cast<size_t>(sourceWidth));
+    std::vector<QRgb> previous;
+    std::vector<int> reducedGray(static_cast<size_t>(sourceWidth));
+    // Black bars on white also go into a one-bit mask, made line by line as the lines are.
+    QImage mask(visible.size(), QImage::Format_Mono);
+    mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    const size_t maskBytes = size_t(mask.bytesPerLine());
+    bool blackAndWhite = true;
+    for (int y = 0; y < resultHeight; ++y) {
+        const TSpan& span = rows[size_t(y)];
+        const QRgb* first = reinterpret_cast<const QRgb*>(pixels.constScanLine(span.Begin));
+        std::copy(first, first + sourceWidth, reduced.begin());
+        for (int x = 0; x < sourceWidth; ++x)
+            reducedGray[size_t(x)] = GrayOnWhite(reduced[size_t(x)]);
+        for (int r = span.Begin + 1; r < span.End; ++r) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(r));
+            for (int x = 0; x < sourceWidth; ++x) {
+                const int gray = GrayOnWhite(line[x]);
+                if (gray < reducedGray[size_t(x)]) {
+                    reducedGray[size_t(x)] = gray;
+                    reduced[size_t(x)] = line[x];
+                }
+            }
+        }
+        QRgb* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+        if (y > 0 && reduced == previous) {
+            std::memcpy(out, result.constScanLine(y - 1), size_t(resultWidth) * sizeof(QRgb));
+            if (blackAndWhite)
+                std::memcpy(mask.scanLine(y), mask.constScanLine(y - 1), maskBytes);
+            continue;
+        }
+        for (int x = 0; x < resultWidth; ++x) {
+            const TSpan& c = columns[size_t(x)];
+            int best = c.Begin;
+            for (int column = c.Begin + 1; column < c.End; ++column)
+                if (reducedGray[size_t(column)] < reducedGray[size_t(best)])
+                    best = column;
+            out[x] = reduced[size_t(best)];
+        }
+        if (blackAndWhite) {
+            uchar* bits = mask.scanLine(y);
+            std::memset(bits, 0, maskBytes);
+            for (int x = 0; x < resultWidth && blackAndWhite; ++x) {
+                if (out[x] == 0xFFFFFFFFu)
+                    bits[x >> 3] |= uchar(0x80 >> (x & 7));
+                else
+                    blackAndWhite = out[x] == 0xFF000000u;
+            }
+        }
+        previous = reduced;
     }
-    m_painter->drawImage(visible.topLeft(), result);
+    if (blackAndWhite && m_painter->paintEngine()->type() == QPaintEngine::Pdf) {
+        // A PDF takes a one-bit picture as a mask painted in the pen's colour: black bars on a
+        // white ground, kept lossless and a bit per dot instead of a JPEG.
+        m_painter->save();
+        m_painter->fillRect(QRect(visible.topLeft(), result.size()), Qt::white);
+        m_painter->setPen(Qt::black);
+        m_painter->drawImage(visible.topLeft(), mask);
+        m_painter->restore();
+    } else {
+        m_painter->drawImage(visible.topLeft(), result);
+    }
 }
 
 } // namespace tessarine

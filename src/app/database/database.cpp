@@ -59,10 +59,16 @@ TDataBase::TDataBase(TKWZDataModule& records, QWidget* parent) : QDialog(parent)
     layout->addWidget(BuildSourceGroup());
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->addTab(BuildTablesPage(), QStringLiteral("数据库"));
-    m_pages->addTab(BuildFilterPage(), QStringLiteral("筛选"));
-    m_pages->addTab(BuildSortPage(), QStringLiteral("排序"));
-    m_pages->addTab(BuildQueryPage(), QStringLiteral("Sql查询"));
+    const std::pair<QWidget*, const char*> pages[] = {{BuildTablesPage(), "DataBaseSheet"},
+                                                      {BuildFilterPage(), "FilterSheet"},
+                                                      {BuildSortPage(), "SortSheet"},
+                                                      {BuildQueryPage(), "SqlSheet"}};
+    const QString captions[] = {QStringLiteral("数据库"), QStringLiteral("筛选"), QStringLiteral("排序"),
+                                QStringLiteral("Sql查询")};
+    for (int i = 0; i < 4; ++i) {
+        pages[i].first->setObjectName(QString::fromLatin1(pages[i].second));
+        m_pages->addTab(pages[i].first, captions[i]);
+    }
     layout->addWidget(m_pages, 1);
     const TDialogButtons buttons = MakeOkCancelHelp(this);
     buttons.Ok->setObjectName(QStringLiteral("OK_BM"));
@@ -105,8 +111,12 @@ QWidget* TDataBase::BuildTablesPage()
 {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(QStringLiteral("选择表格"), page), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("选择字段"), page), 0, 1);
+    auto* tablesLabel = new QLabel(QStringLiteral("选择表格"), page);
+    tablesLabel->setObjectName(QStringLiteral("TableLabel"));
+    auto* fieldsLabel = new QLabel(QStringLiteral("选择字段"), page);
+    fieldsLabel->setObjectName(QStringLiteral("FieldLabel"));
+    grid->addWidget(tablesLabel, 0, 0);
+    grid->addWidget(fieldsLabel, 0, 1);
     m_tables = new QListWidget(page);
     m_tables->setObjectName(QStringLiteral("DataBaseTable"));
     m_fields = new QListWidget(page);
@@ -256,7 +266,7 @@ void TDataBase::ConnectTo(const QString& connection)
     m_records.Close();
     m_connection = connection;
     // A source that cannot be opened leaves the lists empty; the user sees nothing to tick.
-    if (m_records.Connect(connection))
+    if (Connect(connection))
         FillCheckList(m_tables, m_records.Tables());
     if (m_tables->count() > 0)
         m_tables->setCurrentRow(0);
@@ -348,6 +358,17 @@ void TDataBase::ToggleSelectAll()
     FieldsClicked();
 }
 
+bool TDataBase::Connect(const QString& connection)
+{
+    if (m_records.Connect(connection))
+        return true;
+    // A server that wants a password asks for it now; it is used for this connection only.
+    if (!IsPasswordRefusal(m_records.ErrorText()) || !AskPassword)
+        return false;
+    const std::optional<QString> password = AskPassword(connection);
+    return password && m_records.Connect(connection, *password);
+}
+
 bool TDataBase::OpenMemoQuery()
 {
     return m_records.Open(QueryText());
@@ -360,7 +381,7 @@ bool TDataBase::StartUp(const TSourceDataBase& stored)
     m_memo->setPlainText(stored.Sql);
     if (stored.ODBC.isEmpty() && stored.Sql.isEmpty())
         return false;
-    return m_records.Connect(stored.ODBC) && OpenMemoQuery() && m_records.RecordCount() > 0;
+    return Connect(stored.ODBC) && OpenMemoQuery() && m_records.RecordCount() > 0;
 }
 
 void TDataBase::Accept()

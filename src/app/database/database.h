@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -39,6 +40,8 @@ public:
     std::function<QString()> AskFileName;
     // A connection text for the "ODBC数据源" choice; empty when the user cancelled.
     std::function<QString()> AskConnection;
+    // The password of a server that refused the connection without one; nullopt when cancelled.
+    std::function<std::optional<QString>(const QString& connection)> AskPassword;
     // Errors the window shows (the query of the lookup command failing).
     std::function<void(const QString&)> Warn;
 
@@ -89,6 +92,7 @@ private:
     void FieldsClicked();
     void SortClicked(QListWidgetItem* item);
     void ConditionChanged();
+    bool Connect(const QString& connection);
     bool OpenMemoQuery();
     void Accept();
     void Query();

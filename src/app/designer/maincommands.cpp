@@ -172,6 +172,7 @@ void TMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    StopPortWriter();
     const QMessageBox::StandardButton answer =
         Ask(QStringLiteral("是否保存") + m_data.CurrentFileName + QStringLiteral("文档"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

@@ -41,6 +41,12 @@ void TMain::ConnectData()
         return dialog.exec() == QDialog::Accepted ? dialog.Connection() : QString();
     };
     m_database->Warn = [this](const QString& text) { Warn(text); };
+    m_database->AskPassword = [this](const QString& connection) -> std::optional<QString> {
+        bool ok = false;
+        const QString password = QInputDialog::getText(this, QStringLiteral("数据库密码"), connection,
+                                                       QLineEdit::Password, QString(), &ok);
+        return ok ? std::optional<QString>(password) : std::nullopt;
+    };
     connect(m_database, &TDataBase::SourceAccepted, this,
             [this](const TSourceDataBase& source) { m_settings.WriteDataSource(source); });
     connect(m_database, &TDataBase::NavigatorWanted, this, [this] {

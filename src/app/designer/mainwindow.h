@@ -3,11 +3,13 @@
 #include "app/settings/data.h"
 #include "app/settings/settingsstore.h"
 #include "document/labelrecords.h"
+#include "platform/ports.h"
 #include "print/thermal/portwriter.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <atomic>
 #include <functional>
@@ -30,6 +32,8 @@ class TDesignDocument;
 class TBarCodePDF417;
 class TSetImage;
 class TSetObject;
+class TPrints;
+class TPrintWindows;
 class TSetPrint;
 class TSetBar;
 class TSetText;
@@ -80,6 +84,12 @@ public:
     TLabelLayout LabelLayout() const;
     void SetLabelLayout(const TLabelLayout& layout);
     TSetPrint* PageSetup() const { return m_setPrint; }
+    TPrints* PrintDialog() const;
+    // The print dialog's print command for a thermal kind: the command stream of its family,
+    // built here and sent by the port writer.
+    void PrintThermal();
+    // Interrupts the stream being sent and waits for the writer to end.
+    void StopPortWriter();
 
     // The command-line file: the parameters joined with single blanks. False when the program
     // must end (the warning was shown); without parameters the file association is registered.
@@ -168,6 +178,9 @@ private:
     TData m_data;
     TSettingsStore m_settings;
     TSetPrint* m_setPrint = nullptr;
+    TPortTable m_ports; // device paths and serial settings of the printer ports
+    TPrintWindows* m_printWindows = nullptr;
+    QPointer<TPortWriter> m_portWriter; // the stream being sent, if any
     TWorkArea* m_workArea;
     QTableView* m_dataGrid;
     TKWZDataModule* m_dataModule;

@@ -218,8 +218,11 @@ bool TPrints::ChoosePrinter()
 
 void TPrints::PrintClick()
 {
-    if (!IsDriverPrinter())
+    // A thermal kind prints through its own command stream, as the hidden "打印失真" does.
+    if (!IsDriverPrinter()) {
+        emit ThermalPrintRequested();
         return;
+    }
     if (!ChoosePrinter()) {
         m_showMessage(kInstallPrinterMessage);
         return;

@@ -59,8 +59,14 @@ bool IsPasswordRefusal(const QString& error)
 TConnectionTarget TargetOfConnection(const QString& connection)
 {
     const QString text = connection.trimmed();
-    if (text.contains(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive))
+    if (text.contains(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive)) {
+        // The database window's file choice writes the plain Jet text for any other file; an
+        // SQLite database picked there opens as one.
+        const TFileSource file = ParseConnectionString(text);
+        if (file.kind == TFileSource::Kind::Access && IsSqliteFile(file.path))
+            return {TConnectionTarget::Sqlite, file.path};
         return {TConnectionTarget::File, text};
+    }
     if (text.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
         text.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive))
         return {TConnectionTarget::Postgres, text};
@@ -244,7 +250,7 @@ bool TKWZDataModule::Locate(const QString& field, const QString& text)
     int index = 0;
     for (bool ok = m_query.first(); ok; ok = m_query.next(), ++index) {
         const QVariant value = m_query.record().value(field);
-        if (value.isValid() && value.toString().startsWith(text, Qt::CaseInsensitive))
+        if (value.isValid() && value.toString().startsWith(text, Qt::CaseSensitive))
             return MoveTo(index);
     }
     const int position = m_position;

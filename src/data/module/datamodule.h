@@ -60,7 +60,7 @@ public:
     bool Next();
     bool Last();
     bool SetRecordNo(int number);
-    // Moves to the first record whose field begins with text (case-insensitive).
+    // Moves to the first record whose field begins with text, letter case included.
     bool Locate(const QString& field, const QString& text);
     QSqlRecord CurrentRecord() const;
     // The connection, for grids that show the same query.

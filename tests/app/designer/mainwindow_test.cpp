@@ -1,3 +1,4 @@
+#include "app/database/database.h"
 #include "app/designer/mainwindow.h"
 #include "app/dialogs/aboutbox.h"
 #include "app/dialogs/barcodepdf417.h"
@@ -350,6 +351,7 @@ TEST(MainWindow, TheEnglishLanguageFileTranslatesEveryComponentItNames)
         {QStringLiteral("SetText"), w.main.SetTextDialog()},
         {QStringLiteral("SetBar"), w.main.SetBarDialog()},
         {QStringLiteral("SetPrint"), w.main.PageSetup()},
+        {QStringLiteral("DataBase"), w.main.DatabaseDialog()},
         {QStringLiteral("ImageLibrary"), &library},
         {QStringLiteral("FileInformation"), &information},
         {QStringLiteral("AboutBox"), &about},
@@ -362,7 +364,8 @@ TEST(MainWindow, TheEnglishLanguageFileTranslatesEveryComponentItNames)
             // Item keys of the rebuilt lists: key prefix, then the list they fill.
             const std::pair<QString, QString> itemKeys[] = {
                 {"DataSourcBox", "DataSourcBox"}, {"SetSerialType", "SetSerialType"}, {"TypeKind", "TypeKind"},
-                {"AboveOrUnder", "AboveOrUnder"}, {"FillLRLabel", "StrLeftOrRight"}};
+                {"AboveOrUnder", "AboveOrUnder"}, {"FillLRLabel", "StrLeftOrRight"},
+                {"GetData", "GetFileGroup"}};
             const bool itemKey = std::any_of(std::begin(itemKeys), std::end(itemKeys), [&](const auto& rule) {
                 const QString number = key.mid(rule.first.size());
                 return key.startsWith(rule.first) && number.size() == 1 && number[0].isDigit() &&

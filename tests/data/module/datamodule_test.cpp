@@ -51,6 +51,8 @@ TEST(ConnectionString, NamesTheDriver)
         {"DSN=Products", TConnectionTarget::Odbc, "Products"},
         {"DRIVER={SQLite3};Database=/tmp/a.db", TConnectionTarget::Odbc, "DRIVER={SQLite3};Database=/tmp/a.db"},
         {"postgresql://localhost/labels", TConnectionTarget::Postgres, "postgresql://localhost/labels"},
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/labels.sqlite;Persist Security Info=False",
+         TConnectionTarget::Sqlite, "/data/labels.sqlite"},
         {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=a.xls;Extended Properties=Excel 8.0",
          TConnectionTarget::File, "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=a.xls;Extended Properties=Excel 8.0"},
     };
@@ -83,7 +85,8 @@ TEST(DataModule, NavigatesAndReportsEveryMove)
         EXPECT_FALSE(data.SetRecordNo(9));
         EXPECT_TRUE(data.First());
         EXPECT_FALSE(data.Prior());
-        EXPECT_TRUE(data.Locate(QStringLiteral("Name"), QStringLiteral("co")));
+        EXPECT_FALSE(data.Locate(QStringLiteral("Name"), QStringLiteral("co"))); // letter case counts
+        EXPECT_TRUE(data.Locate(QStringLiteral("Name"), QStringLiteral("Co")));
         EXPECT_EQ(data.RecordNo(), 5);
         EXPECT_FALSE(data.Locate(QStringLiteral("Name"), QStringLiteral("zz")));
         EXPECT_EQ(data.RecordNo(), 5);
