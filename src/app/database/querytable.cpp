@@ -38,6 +38,8 @@ TQueryTable::TQueryTable(TKWZDataModule& records, QWidget* parent)
     m_model = BindRecordGrid(m_grid, records);
     if (m_model->EditableTable().isEmpty())
         note->setText(QStringLiteral("此查询读取多个表, 不能编辑"));
+    else if (records.IsInMemoryCopy())
+        note->setText(QStringLiteral("修改只作用于内存中的数据, 不写回源文件"));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 
     // The buttons never take the focus, so an open cell editor stays open until Post moves the

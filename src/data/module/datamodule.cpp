@@ -102,6 +102,7 @@ bool TKWZDataModule::Connect(const QString& connection, const QString& password)
         QSqlDatabase::removeDatabase(m_connectionName);
     }
     const TConnectionTarget target = TargetOfConnection(connection);
+    m_inMemoryCopy = target.kind == TConnectionTarget::File;
     switch (target.kind) {
     case TConnectionTarget::Sqlite:
         m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);

@@ -41,6 +41,9 @@ public:
     // connection only (PostgreSQL servers that ask for one libpq cannot find itself).
     bool Connect(const QString& connection, const QString& password = QString());
     bool IsConnected() const;
+    // Workbooks, dBase folders, text and Access files are read into memory: edits change the
+    // copy, never the file.
+    bool IsInMemoryCopy() const { return m_inMemoryCopy; }
     // Runs the query text and moves to its first record.
     bool Open(const QString& sql);
     bool IsOpen() const { return m_query.isActive() && m_query.isSelect(); }
@@ -76,6 +79,7 @@ private:
     bool Fail(const QString& why);
 
     QString m_connectionName;
+    bool m_inMemoryCopy = false;
     QSqlDatabase m_database;
     QSqlQuery m_query;
     int m_count = 0;

@@ -63,15 +63,7 @@ void TDatamaxGenerator::WriteCopy(const TThermalCell& cell, int copy, QByteArray
 {
     Q_UNUSED(stream)
     const TDotConverter dots = Dots(cell);
-    if (copy == 1) {
-        ForEachOfClass<TKWZImage>([&](int index, TKWZImage& image) {
-            WriteDownload(PictureName(index, copy), RenderPictureGraphic(image, dots));
-        });
-    }
-    ForEachOfClass<TKWZText>([&](int index, TKWZText& text) {
-        if (DownloadsWith(text, copy))
-            WriteDownload(GraphicName(text, index, copy), RenderTextGraphic(text, dots));
-    });
+    DownloadGraphics(dots, copy, [this](const QByteArray& name, const QImage& oneBit) { WriteDownload(name, oneBit); });
 
     ForEachOfClass<TKWZImage>([&](int index, TKWZImage& image) {
         const QPoint p0 = image.Points.value(0);

@@ -2,9 +2,12 @@
 
 #include "argoxgenerator.h"
 #include "datamaxgenerator.h"
+#include "thermalgraphics.h"
 #include "zebragenerator.h"
 
+#include "document/boxshapes.h"
 #include "document/designdocument.h"
+#include "document/textshape.h"
 #include "platform/round.h"
 
 namespace tessarine {
@@ -15,6 +18,19 @@ TThermalGenerator::TThermalGenerator(TDesignDocument& document, const TThermalJo
 }
 
 TThermalGenerator::~TThermalGenerator() = default;
+
+void TThermalGenerator::DownloadGraphics(const TDotConverter& dots, int copy, const TDownload& download) const
+{
+    if (copy == 1) {
+        ForEachOfClass<TKWZImage>([&](int index, TKWZImage& image) {
+            download(PictureName(index, copy), RenderPictureGraphic(image, dots));
+        });
+    }
+    ForEachOfClass<TKWZText>([&](int index, TKWZText& text) {
+        if (DownloadsWith(text, copy))
+            download(GraphicName(text, index, copy), RenderTextGraphic(text, dots));
+    });
+}
 
 bool TThermalGenerator::IsVariable(const TMyShape& shape)
 {

@@ -7,7 +7,9 @@
 #include "print/thermalkinds.h"
 
 #include <QByteArray>
+#include <QImage>
 
+#include <functional>
 #include <memory>
 #include <typeinfo>
 
@@ -55,6 +57,11 @@ protected:
     static QByteArray GraphicName(const TMyShape& shape, int index, int copy);
     // index + copy + index, the name a picture is downloaded under at copy 1.
     static QByteArray PictureName(int index, int copy);
+
+    // The graphics a copy downloads before its placements: the pictures with the first copy,
+    // and the texts due with this copy, each handed to download under its name.
+    using TDownload = std::function<void(const QByteArray& name, const QImage& oneBit)>;
+    void DownloadGraphics(const TDotConverter& dots, int copy, const TDownload& download) const;
 
     TDotConverter Dots(const TThermalCell& cell) const;
     // A document length in dots: PenWidth and the like, rounded once.

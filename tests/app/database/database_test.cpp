@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -163,6 +164,19 @@ TEST(DatabaseWindow, StartUpReconnectsTheStoredSource)
     EXPECT_FALSE(w.window.StartUp({TQueryBuilder::ConnectionForFile(path + "-missing.xls").Connection, "Select * From [Goods$]"}));
     EXPECT_FALSE(w.window.StartUp({}));
     EXPECT_FALSE(w.records.IsOpen());
+}
+
+TEST(QueryTableWindow, SaysWhenEditsStayInMemory)
+{
+    TKWZDataModule records;
+    const QString path = Workbook("goods.xls");
+    ASSERT_TRUE(records.Connect(TQueryBuilder::ConnectionForFile(path).Connection));
+    ASSERT_TRUE(records.Open("Select * From [Goods$]"));
+    TQueryTable lookup(records);
+    EXPECT_EQ(lookup.findChild<QLabel*>("EditNote")->text(), QStringLiteral("修改只作用于内存中的数据, 不写回源文件"));
+    ASSERT_TRUE(records.Open("Select * From [Goods$], [价格 表$]"));
+    TQueryTable joined(records);
+    EXPECT_EQ(joined.findChild<QLabel*>("EditNote")->text(), QStringLiteral("此查询读取多个表, 不能编辑"));
 }
 
 TEST(DatabaseWindow, QueryShowsTheLookupOnlyWhenTheTextOpens)
