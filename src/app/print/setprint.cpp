@@ -43,7 +43,6 @@ struct TSetPrint::CountField
 {
     QSpinBox* Box;
     int16_t (TKWZPreView::*Get)() const;
-    void (TKWZPreView::*Set)(int16_t);
 };
 
 namespace {
@@ -390,18 +389,19 @@ void TSetPrint::ConnectFields()
         {HorizontalGap_, &TKWZPreView::LabelMarginLeft, &TKWZPreView::SetLabelMarginLeft},
     };
     CountFields_ = {
-        {Rows_, &TKWZPreView::Row, &TKWZPreView::SetRow},
-        {Columns_, &TKWZPreView::Column, &TKWZPreView::SetColumn},
-        {Ellipse_, &TKWZPreView::LabelEllipse, &TKWZPreView::SetLabelEllipse},
+        {Rows_, &TKWZPreView::Row},
+        {Columns_, &TKWZPreView::Column},
+        {Ellipse_, &TKWZPreView::LabelEllipse},
     };
     // Every edit, key press included, reaches the preview at once (keyboard tracking is on).
     for (const LengthField& field : LengthFields_)
         connect(field.Box, &QDoubleSpinBox::valueChanged, PreView_, field.Set);
-    for (const CountField& field : CountFields_) {
-        const auto set = field.Set;
-        connect(field.Box, &QSpinBox::valueChanged, PreView_,
-                [this, set](int value) { (PreView_->*set)(int16_t(value)); });
-    }
+    // Direct calls: called through a member-function pointer from a lambda, these made the
+    // sanitizer build (GCC 12) report a stack-buffer-underflow inside the slot call.
+    connect(Rows_, &QSpinBox::valueChanged, PreView_, [this](int value) { PreView_->SetRow(int16_t(value)); });
+    connect(Columns_, &QSpinBox::valueChanged, PreView_, [this](int value) { PreView_->SetColumn(int16_t(value)); });
+    connect(Ellipse_, &QSpinBox::valueChanged, PreView_,
+            [this](int value) { PreView_->SetLabelEllipse(int16_t(value)); });
     connect(SheetColor_, &TColorBox::SelectedChanged, PreView_, &TKWZPreView::SetBackGroundColor);
     connect(LabelColorBox_, &TColorBox::SelectedChanged, PreView_, &TKWZPreView::SetLabelColor);
 
