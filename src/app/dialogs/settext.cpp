@@ -373,22 +373,23 @@ void TSetText::UpdateSample()
         return;
     // The special fields size the sample; 0 leaves it to the list's size.
     const int listSize = ChosenSize();
-    TFontSpec spec;
-    spec.Name = m_faceName->text();
-    spec.Height = m_specialHeight->value() != 0
-                      ? TDesignDocument::PointsToHeight(Round(m_specialHeight->value() / kSpecialFactor))
-                      : TDesignDocument::PointsToHeight(listSize);
-    spec.Width = m_specialWidth->value() != 0
-                     ? TDesignDocument::PointsToWidth(Round(m_specialWidth->value() / kSpecialFactor))
-                     : 0;
+    TFontSpec sampleLook;
+    sampleLook.Name = m_faceName->text();
+    sampleLook.Height =
+        m_specialHeight->value() != 0
+            ? TDesignDocument::PointsToHeight(Round(m_specialHeight->value() / kSpecialFactor))
+            : TDesignDocument::PointsToHeight(listSize);
+    sampleLook.Width = m_specialWidth->value() != 0
+                           ? TDesignDocument::PointsToWidth(Round(m_specialWidth->value() / kSpecialFactor))
+                           : 0;
     const int style = m_styles->currentRow();
-    spec.Weight = style >= 0 && style < int(std::size(kStyles)) ? kStyles[style].Weight : 900;
-    spec.Italic = style >= 0 && style < int(std::size(kStyles)) && kStyles[style].Italic;
-    spec.Underline = m_underline->isChecked();
-    spec.StrikeOut = m_strikeOut->isChecked();
+    sampleLook.Weight = style >= 0 && style < int(std::size(kStyles)) ? kStyles[style].Weight : 900;
+    sampleLook.Italic = style >= 0 && style < int(std::size(kStyles)) && kStyles[style].Italic;
+    sampleLook.Underline = m_underline->isChecked();
+    sampleLook.StrikeOut = m_strikeOut->isChecked();
     const int charSet = m_charSet->currentIndex();
-    spec.CharSet = charSet >= 0 ? kCharSets[size_t(charSet)].Code : 1;
-    QFont sampleFont = ToQFont(spec);
+    sampleLook.CharSet = charSet >= 0 ? kCharSets[size_t(charSet)].Code : 1;
+    QFont sampleFont = ToQFont(sampleLook);
     sampleFont.setFixedPitch(true);
     m_sample->setFont(sampleFont);
 }
